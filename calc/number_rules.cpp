@@ -1,0 +1,301 @@
+#include "calc/blend.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace blend {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexDigitValue(char c) {
+  if (IsDigit(c)) return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A hexadecimal digit string, leading zeros allowed, as the nearest double (+infinity beyond
+// the range).
+double HexDigitsToDouble(std::string_view hexDigits) {
+  std::size_t first = hexDigits.find_first_not_of('0');
+  if (first == std::string_view::npos) return 0;
+  hexDigits.remove_prefix(first);
+  double value = 0;
+  auto [end, error] =
+      std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), value,
+                      std::chars_format::hex);
+  if (error == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
+  return value;
+}
+
+// "&H" / "&O" numbers: non-negative whole numbers, read up to the first non-digit.
+double ReadRadixNumber(std::string_view digits, bool octal) {
+  std::string hex;
+  if (!octal) {
+    std::size_t n = 0;
+    while (n < digits.size() && HexDigitValue(digits[n]) >= 0) ++n;
+    hex.assign(digits.substr(0, n));
+  } else {
+    // Three bits an octal digit, regrouped by four into hexadecimal digits.
+    std::string bits;
+    for (char c : digits) {
+      if (c < '0' || c > '7') break;
+      const int d = c - '0';
+      bits += static_cast<char>('0' + ((d >> 2) & 1));
+      bits += static_cast<char>('0' + ((d >> 1) & 1));
+      bits += static_cast<char>('0' + (d & 1));
+    }
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    for (std::size_t i = 0; i < bits.size(); i += 4) {
+      const int nibble =
+          (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
+      hex += "0123456789abcdef"[nibble];
+    }
+  }
+  return HexDigitsToDouble(hex);
+}
+
+}  // namespace
+
+double ReadInputNumber(std::string_view text) {
+  std::string s;
+  s.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') s += c;
+  }
+
+  if (s.size() >= 2 && s[0] == '&') {
+    if (s[1] == 'H' || s[1] == 'h') return ReadRadixNumber(std::string_view(s).substr(2), false);
+    if (s[1] == 'O' || s[1] == 'o') return ReadRadixNumber(std::string_view(s).substr(2), true);
+  }
+
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+
+  std::string mantissa;  // digits and at most one '.', as std::from_chars reads them
+  int digitCount = 0;
+  // Decimal magnitude of the leading significant digit, relative to the exponent.
+  long long leadingPosition = 0;
+  bool seenPoint = false, seenSignificant = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (IsDigit(c)) {
+      ++digitCount;
+      if (c != '0' && !seenSignificant) seenSignificant = true;
+      if (!seenPoint && seenSignificant) ++leadingPosition;
+      if (seenPoint && !seenSignificant) --leadingPosition;
+      mantissa += c;
+    } else if (c == '.' && !seenPoint) {
+      seenPoint = true;
+      mantissa += c;
+    } else {
+      break;
+    }
+  }
+  if (digitCount == 0) return 0;
+  if (!seenSignificant) return negative ? -0.0 : 0.0;
+
+  // An exponent counts only when at least one digit follows its letter and sign.
+  long long exponent = 0;
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    std::size_t j = i + 1;
+    bool negativeExponent = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) negativeExponent = s[j++] == '-';
+    if (j < s.size() && IsDigit(s[j])) {
+      constexpr long long kSaturation = 1'000'000;  // far beyond any double's decimal exponent
+      for (; j < s.size() && IsDigit(s[j]); ++j) {
+        if (exponent < kSaturation) exponent = exponent * 10 + (s[j] - '0');
+      }
+      if (negativeExponent) exponent = -exponent;
+    }
+  }
+
+  mantissa += 'e';
+  mantissa += std::to_string(exponent);
+  double value = 0;
+  auto [end, error] = std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    value = leadingPosition + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return negative ? -value : value;
+}
+
+double RoundHalfEven(double value, int digits) {
+  constexpr double kNoFraction = 4503599627370496.0;  // 2^52: every double this large is whole
+  if (!(std::fabs(value) < kNoFraction)) return value;
+  static constexpr std::array<double, 23> kPowersOfTen = {
+      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (digits < 0 || digits >= static_cast<int>(kPowersOfTen.size())) {
+    if (digits > 0) return value;  // finer than any double distinguishes at this size
+    digits = 0;
+  }
+  const double scale = kPowersOfTen[static_cast<std::size_t>(digits)];
+  const double scaled = value * scale;
+  const double below = std::floor(scaled);
+  const double fraction = scaled - below;  // exact for every finite double
+  double rounded = below;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) rounded = below + 1;
+  return rounded / scale;
+}
+
+namespace {
+
+// The decimal digits and exponent of a positive finite double rounded to 15 significant
+// digits, trailing zeros dropped: digits "1234" and exponent 1 for 12.34.
+struct SignificantDigits {
+  std::array<char, 24> digits{};
+  std::size_t count = 0;
+  int exponent = 0;
+};
+
+// Reads the output of std::to_chars in scientific form, "d.ddde+XX".
+void TakeScientific(const char* first, const char* last, SignificantDigits& out) {
+  out.count = 0;
+  const char* p = first;
+  for (; p != last && *p != 'e'; ++p) {
+    if (*p != '.' && out.count < out.digits.size()) out.digits[out.count++] = *p;
+  }
+  if (p != last) ++p;  // 'e'
+  const bool negative = p != last && *p == '-';
+  if (p != last && (*p == '+' || *p == '-')) ++p;
+  int exponent = 0;
+  for (; p != last; ++p) exponent = exponent * 10 + (*p - '0');
+  out.exponent = negative ? -exponent : exponent;
+}
+
+// Most shown values are rounded to hundredths. When the double is the one nearest to n / 100
+// (and small enough that n has at most 14 digits), n / 100 is also its 15-digit rounding, so the
+// digits of n are the answer without any floating-point formatting.
+bool TakeHundredths(double magnitude, SignificantDigits& out) {
+  if (!(magnitude < 1e12)) return false;
+  const auto n = static_cast<std::uint64_t>(magnitude * 100 + 0.5);
+  if (n == 0 || static_cast<double>(n) / 100 != magnitude) return false;
+  std::array<char, 24> reversed{};
+  std::size_t count = 0;
+  for (std::uint64_t rest = n; rest != 0; rest /= 10) {
+    reversed[count++] = static_cast<char>('0' + rest % 10);
+  }
+  for (std::size_t i = 0; i < count; ++i) out.digits[i] = reversed[count - 1 - i];
+  out.count = count;
+  out.exponent = static_cast<int>(count) - 3;
+  return true;
+}
+
+SignificantDigits ToFifteenDigits(double magnitude) {
+  SignificantDigits out;
+  if (TakeHundredths(magnitude, out)) {
+    while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+    return out;
+  }
+  std::array<char, 48> buffer{};
+  // Shortest round-trip digits first: when they are 15 or fewer they are exactly what rounding
+  // the double's exact value to 15 digits gives, since a normal double's spacing is finer than
+  // that. Subnormals carry fewer bits and always take the exact 15-digit rounding.
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                              std::chars_format::scientific);
+  TakeScientific(buffer.data(), result.ptr, out);
+  if (out.count > 15 || magnitude < std::numeric_limits<double>::min()) {
+    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                           std::chars_format::scientific, 14);
+    TakeScientific(buffer.data(), result.ptr, out);
+  }
+  while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
+  return out;
+}
+
+const std::string& SeparatorOf(const RegionalFormat& format) {
+  static const std::string kPoint = ".";
+  return format.decimalSeparator.empty() ? kPoint : format.decimalSeparator;
+}
+
+}  // namespace
+
+std::string FormatForDisplay(double value, const RegionalFormat& format) {
+  if (!std::isfinite(value)) throw CalculationFailure{};
+  if (value == 0) return "0";
+  const std::string& separator = SeparatorOf(format);
+  const SignificantDigits sd = ToFifteenDigits(std::fabs(value));
+  const std::string_view digits(sd.digits.data(), sd.count);
+  const int exponent = sd.exponent;
+
+  std::string text;
+  text.reserve(24 + separator.size());
+  if (value < 0) text += '-';
+  if (exponent < -4 || exponent >= 15) {
+    text += digits[0];
+    if (digits.size() > 1) {
+      text += separator;
+      text += digits.substr(1);
+    }
+    text += 'E';
+    text += exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude >= 100) text += static_cast<char>('0' + magnitude / 100);
+    text += static_cast<char>('0' + magnitude / 10 % 10);
+    text += static_cast<char>('0' + magnitude % 10);
+  } else if (exponent < 0) {
+    text += '0';
+    text += separator;
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text += digits;
+  } else {
+    const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= wholeDigits) {
+      text += digits;
+      text.append(wholeDigits - digits.size(), '0');
+    } else {
+      text += digits.substr(0, wholeDigits);
+      text += separator;
+      text += digits.substr(wholeDigits);
+    }
+  }
+  return text;
+}
+
+double ReadDisplayedNumber(std::string_view text, const RegionalFormat& format) {
+  const std::string& separator = SeparatorOf(format);
+  // The same number with '.' as std::from_chars reads it. Longer texts are never displayed.
+  std::array<char, 64> number{};
+  std::size_t length = 0;
+  std::size_t i = 0;
+  auto take = [&](char c) {
+    if (length == number.size()) throw CalculationFailure{};
+    number[length++] = c;
+  };
+  auto digitRun = [&] {
+    const std::size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) take(text[i++]);
+    return i > start;
+  };
+
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) ++i;
+  if (!digitRun()) throw CalculationFailure{};
+  if (text.substr(i, separator.size()) == separator) {
+    i += separator.size();
+    take('.');
+    if (!digitRun()) throw CalculationFailure{};
+  }
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    take('e');
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) take(text[i++]);
+    if (!digitRun()) throw CalculationFailure{};
+  }
+  if (i != text.size()) throw CalculationFailure{};
+
+  double value = 0;
+  auto [end, error] = std::from_chars(number.data(), number.data() + length, value);
+  if (error != std::errc{} || end != number.data() + length) throw CalculationFailure{};
+  return negative ? -value : value;
+}
+
+}  // namespace blend

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "calc/blend.h"
+
+namespace {
+
+using blend::BlendInputs;
+using blend::CalculationFailure;
+using blend::InputTexts;
+using blend::RegionalFormat;
+using blend::ResultId;
+
+constexpr const char* kWarning = "<warning>";
+const RegionalFormat kFrench{","};
+
+// Keeps what a window would show, and the order in which it arrived.
+class RecordingDisplay : public blend::Display {
+ public:
+  void Show(ResultId id, const std::string& text) override {
+    const int index = static_cast<int>(id);
+    EXPECT_EQ(index, nextIndex_) << "results must arrive once each, in order";
+    nextIndex_ = index + 1;
+    shown_[static_cast<std::size_t>(index)] = text;
+    events.push_back(text);
+  }
+  void WarnTallerThanWide() override {
+    EXPECT_EQ(nextIndex_, 1) << "the warning belongs right after the matrix caption";
+    events.emplace_back(kWarning);
+  }
+  std::string ReadShown(ResultId id) const override {
+    return shown_[static_cast<std::size_t>(id)];
+  }
+
+  std::vector<std::string> events;
+
+ private:
+  int nextIndex_ = 0;
+  std::array<std::string, blend::kResultCount> shown_;
+};
+
+struct RunRecord {
+  std::vector<std::string> events;
+  bool failed = false;
+};
+
+RunRecord Calculate(const InputTexts& texts, const RegionalFormat& format = kFrench) {
+  RecordingDisplay display;
+  RunRecord run;
+  try {
+    blend::Calculate(blend::ReadBlendInputs(texts), display, format);
+  } catch (const CalculationFailure&) {
+    run.failed = true;
+  }
+  run.events = display.events;
+  return run;
+}
+
+struct RunCase {
+  const char* name;
+  InputTexts texts;
+  std::vector<std::string> events;
+  bool fails;
+};
+
+class CalculateTest : public testing::TestWithParam<RunCase> {};
+
+TEST_P(CalculateTest, ShowsTheResultsInOrderThenEnds) {
+  const RunCase& c = GetParam();
+  const RunRecord run = Calculate(c.texts);
+  EXPECT_EQ(run.events, c.events);
+  EXPECT_EQ(run.failed, c.fails);
+}
+
+const std::vector<std::string> kExample1 = {"(1024x768)", "3",   "12",  "1920", "640",
+                                            "6",          "2",   "0,4", "3,1",  "3,2",
+                                            "2,8",        "5,76", "7,66"};
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, CalculateTest,
+    testing::Values(
+        RunCase{"WideXga", {"6", "2", "2", "XGA", "128", "1.8"}, kExample1, false},
+        // 1539 is the exact vertical total, and shows whole.
+        RunCase{"SxgaPlusWholeVerticalTotal",
+                {"4", "2.25", "2", "SXGA+", "64", "1.4"},
+                {"(1400x1050)", "1,78", "9", "2736", "1539", "4", "2,25", "0,09", "1,5", "2,05",
+                 "1,95", "2,87", "4,77"},
+                false},
+        RunCase{"HdDepthJustBelowHalf",
+                {"8", "2.5", "2", "HD", "256", "0.73"},
+                {"(1920x1080)", "3,2", "20", "3584", "1120", "8", "2,5", "0,57", "2,2", "4,29",
+                 "3,71", "3,13", "5,03"},
+                false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Warning, CalculateTest,
+    testing::Values(
+        RunCase{"TallerThanWideWarnsThenGoesOn",
+                {"2", "6", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", kWarning, "0,33", "12", "1920", "5760", "2", "6", "0,13", "1",
+                 "1,07", "0,93", "1,92", "3,82"},
+                false},
+        RunCase{"EqualSidesDoNotWarn",
+                {"3", "3", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", "1", "9", "1920", "1920", "3", "3", "0,2", "1,6", "1,6", "1,4",
+                 "2,88", "4,78"},
+                false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    FailurePoints, CalculateTest,
+    testing::Values(
+        RunCase{"EmptyStartFailsAtTheRatio", {}, {""}, true},
+        RunCase{"ZeroHeightFailsAtTheRatio", {"6", "", "2", "XGA", "128", "1.8"}, {"(1024x768)"},
+                true},
+        RunCase{"ZeroWidthFailsAtTheVerticalTotal",
+                {"0", "2", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", kWarning, "0", "0", "1920"},
+                true},
+        RunCase{"ZeroTotalFailsAtTheAspect",
+                {"6", "2", "2", "XGA", "2048", "1.8"},
+                {"(1024x768)", "3", "12", "0", "0"},
+                true},
+        RunCase{"NoProjectorsFailsAtTheImageWidth",
+                {"6", "2", "", "XGA", "128", "1.8"},
+                {"(1024x768)", "3", "12", "128", "42", "6", "2", "6", "46,9"},
+                true},
+        RunCase{"UnknownMatrixFailsAfterEveryResult",
+                {"6", "2", "2", "xga", "128", "1.8"},
+                {"", "3", "12", "-128", "-43", "6", "2", "-6", "-46,9", "0", "6", "0", "1,9"},
+                true},
+        RunCase{"WidthRoundingToZeroFailsAfterEveryResult",
+                {"0.004", "2", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", kWarning, "0", "0,01", "1920", "960000", "0", "2", "0", "0", "0",
+                 "0", "0", "1,9"},
+                true},
+        RunCase{"SurfaceOverflowFails",
+                {"1E300", "1E300", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", "1"},
+                true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Mends, CalculateTest,
+    testing::Values(
+        RunCase{"NegativeWidthIsAFailure",
+                {"-6", "2", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", kWarning, "-3", "-12", "1920", "-640", "-6", "2", "-0,4", "-3,1",
+                 "-3,2", "-2,8", "-5,76", "-3,86"},
+                true},
+        RunCase{"NegativeHeightIsAFailure",
+                {"6", "-2", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", "-3", "-12", "1920", "-640", "6", "-2", "0,4", "3,1", "3,2", "2,8",
+                 "5,76", "7,66"},
+                true},
+        RunCase{"InfiniteWidthIsAFailure", {"1E999", "2", "2", "XGA", "128", "1.8"},
+                {"(1024x768)"}, true},
+        RunCase{"InfiniteHeightWarnsThenFails",
+                {"6", "1E999", "2", "XGA", "128", "1.8"},
+                {"(1024x768)", kWarning},
+                true},
+        RunCase{"InfiniteOverlapIsAFailure",
+                {"6", "2", "2", "XGA", "1E999", "1.8"},
+                {"(1024x768)", "3", "12"},
+                true},
+        RunCase{"OddWholeTotalShowsWhole",
+                {"1", "1", "1", "SXGA+", "", "1"},
+                {"(1400x1050)", "1", "1", "1400", "1400", "1", "1", "0", "0,7", "1", "1", "1",
+                 "2,9"},
+                false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Calculate, PointFormatShowsPoints) {
+  const RunRecord run = Calculate({"6", "2", "2", "XGA", "128", "1.8"}, RegionalFormat{});
+  ASSERT_EQ(run.events.size(), 13u);
+  EXPECT_EQ(run.events[7], "0.4");
+  EXPECT_EQ(run.events[12], "7.66");
+}
+
+TEST(Calculate, RunsKeepNothingBetweenThem) {
+  const InputTexts texts{"6", "2", "2", "XGA", "128", "1.8"};
+  Calculate({"8", "2.5", "2", "HD", "256", "0.73"});
+  EXPECT_EQ(Calculate(texts).events, kExample1);
+  EXPECT_EQ(Calculate(texts).events, kExample1);
+}
+
+// A display that misbehaves still ends the run with the one failure, never another exception.
+class FaultyDisplay : public blend::Display {
+ public:
+  explicit FaultyDisplay(bool throwOnShow) : throwOnShow_(throwOnShow) {}
+  void Show(ResultId, const std::string&) override {
+    if (throwOnShow_) throw std::runtime_error("label gone");
+  }
+  void WarnTallerThanWide() override {}
+  std::string ReadShown(ResultId) const override { return "not a number"; }
+
+ private:
+  bool throwOnShow_;
+};
+
+TEST(Calculate, DisplayFaultsBecomeTheCalculationFailure) {
+  const BlendInputs inputs = blend::ReadBlendInputs({"6", "2", "2", "XGA", "128", "1.8"});
+  for (bool throwOnShow : {true, false}) {
+    FaultyDisplay display(throwOnShow);
+    EXPECT_THROW(blend::Calculate(inputs, display), CalculationFailure) << throwOnShow;
+  }
+}
+
+}  // namespace
