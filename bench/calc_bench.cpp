@@ -24,8 +24,7 @@ class KeepingDisplay : public blend::Display {
 };
 
 void BM_WorkedExample(benchmark::State& state) {
-  const blend::BlendInputs inputs =
-      blend::ReadBlendInputs({"8", "2.5", "2", "HD", "256", "0.73"});
+  const blend::BlendInputs inputs = blend::ReadBlendInputs({"8", "2.5", "2", "HD", "256", "0.73"});
   const blend::RegionalFormat french{","};
   KeepingDisplay display;
   for (auto _ : state) {

@@ -27,9 +27,8 @@ double HexDigitsToDouble(std::string_view hexDigits) {
   if (first == std::string_view::npos) return 0;
   hexDigits.remove_prefix(first);
   double value = 0;
-  auto [end, error] =
-      std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), value,
-                      std::chars_format::hex);
+  auto [end, error] = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), value,
+                                      std::chars_format::hex);
   if (error == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
   return value;
 }
@@ -53,8 +52,8 @@ double ReadRadixNumber(std::string_view digits, bool octal) {
     }
     bits.insert(0, (4 - bits.size() % 4) % 4, '0');
     for (std::size_t i = 0; i < bits.size(); i += 4) {
-      const int nibble =
-          (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
+      const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
+                         (bits[i + 3] - '0');
       hex += "0123456789abcdef"[nibble];
     }
   }

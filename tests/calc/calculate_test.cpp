@@ -32,9 +32,7 @@ class RecordingDisplay : public blend::Display {
     EXPECT_EQ(nextIndex_, 1) << "the warning belongs right after the matrix caption";
     events.emplace_back(kWarning);
   }
-  std::string ReadShown(ResultId id) const override {
-    return shown_[static_cast<std::size_t>(id)];
-  }
+  std::string ReadShown(ResultId id) const override { return shown_[static_cast<std::size_t>(id)]; }
 
   std::vector<std::string> events;
 
@@ -66,6 +64,7 @@ struct RunCase {
   std::vector<std::string> events;
   bool fails;
 };
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class CalculateTest : public testing::TestWithParam<RunCase> {};
 
@@ -76,48 +75,45 @@ TEST_P(CalculateTest, ShowsTheResultsInOrderThenEnds) {
   EXPECT_EQ(run.failed, c.fails);
 }
 
-const std::vector<std::string> kExample1 = {"(1024x768)", "3",   "12",  "1920", "640",
-                                            "6",          "2",   "0,4", "3,1",  "3,2",
-                                            "2,8",        "5,76", "7,66"};
+const std::vector<std::string> kExample1 = {"(1024x768)", "3",   "12",  "1920", "640",  "6",   "2",
+                                            "0,4",        "3,1", "3,2", "2,8",  "5,76", "7,66"};
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, CalculateTest,
-    testing::Values(
-        RunCase{"WideXga", {"6", "2", "2", "XGA", "128", "1.8"}, kExample1, false},
-        // 1539 is the exact vertical total, and shows whole.
-        RunCase{"SxgaPlusWholeVerticalTotal",
-                {"4", "2.25", "2", "SXGA+", "64", "1.4"},
-                {"(1400x1050)", "1,78", "9", "2736", "1539", "4", "2,25", "0,09", "1,5", "2,05",
-                 "1,95", "2,87", "4,77"},
-                false},
-        RunCase{"HdDepthJustBelowHalf",
-                {"8", "2.5", "2", "HD", "256", "0.73"},
-                {"(1920x1080)", "3,2", "20", "3584", "1120", "8", "2,5", "0,57", "2,2", "4,29",
-                 "3,71", "3,13", "5,03"},
-                false}),
+    testing::Values(RunCase{"WideXga", {"6", "2", "2", "XGA", "128", "1.8"}, kExample1, false},
+                    // 1539 is the exact vertical total, and shows whole.
+                    RunCase{"SxgaPlusWholeVerticalTotal",
+                            {"4", "2.25", "2", "SXGA+", "64", "1.4"},
+                            {"(1400x1050)", "1,78", "9", "2736", "1539", "4", "2,25", "0,09", "1,5",
+                             "2,05", "1,95", "2,87", "4,77"},
+                            false},
+                    RunCase{"HdDepthJustBelowHalf",
+                            {"8", "2.5", "2", "HD", "256", "0.73"},
+                            {"(1920x1080)", "3,2", "20", "3584", "1120", "8", "2,5", "0,57", "2,2",
+                             "4,29", "3,71", "3,13", "5,03"},
+                            false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Warning, CalculateTest,
-    testing::Values(
-        RunCase{"TallerThanWideWarnsThenGoesOn",
-                {"2", "6", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", kWarning, "0,33", "12", "1920", "5760", "2", "6", "0,13", "1",
-                 "1,07", "0,93", "1,92", "3,82"},
-                false},
-        RunCase{"EqualSidesDoNotWarn",
-                {"3", "3", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", "1", "9", "1920", "1920", "3", "3", "0,2", "1,6", "1,6", "1,4",
-                 "2,88", "4,78"},
-                false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Warning, CalculateTest,
+                         testing::Values(RunCase{"TallerThanWideWarnsThenGoesOn",
+                                                 {"2", "6", "2", "XGA", "128", "1.8"},
+                                                 {"(1024x768)", kWarning, "0,33", "12", "1920",
+                                                  "5760", "2", "6", "0,13", "1", "1,07", "0,93",
+                                                  "1,92", "3,82"},
+                                                 false},
+                                         RunCase{"EqualSidesDoNotWarn",
+                                                 {"3", "3", "2", "XGA", "128", "1.8"},
+                                                 {"(1024x768)", "1", "9", "1920", "1920", "3", "3",
+                                                  "0,2", "1,6", "1,6", "1,4", "2,88", "4,78"},
+                                                 false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     FailurePoints, CalculateTest,
     testing::Values(
         RunCase{"EmptyStartFailsAtTheRatio", {}, {""}, true},
-        RunCase{"ZeroHeightFailsAtTheRatio", {"6", "", "2", "XGA", "128", "1.8"}, {"(1024x768)"},
-                true},
+        RunCase{
+            "ZeroHeightFailsAtTheRatio", {"6", "", "2", "XGA", "128", "1.8"}, {"(1024x768)"}, true},
         RunCase{"ZeroWidthFailsAtTheVerticalTotal",
                 {"0", "2", "2", "XGA", "128", "1.8"},
                 {"(1024x768)", kWarning, "0", "0", "1920"},
@@ -145,35 +141,36 @@ INSTANTIATE_TEST_SUITE_P(
                 true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-INSTANTIATE_TEST_SUITE_P(
-    Mends, CalculateTest,
-    testing::Values(
-        RunCase{"NegativeWidthIsAFailure",
-                {"-6", "2", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", kWarning, "-3", "-12", "1920", "-640", "-6", "2", "-0,4", "-3,1",
-                 "-3,2", "-2,8", "-5,76", "-3,86"},
-                true},
-        RunCase{"NegativeHeightIsAFailure",
-                {"6", "-2", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", "-3", "-12", "1920", "-640", "6", "-2", "0,4", "3,1", "3,2", "2,8",
-                 "5,76", "7,66"},
-                true},
-        RunCase{"InfiniteWidthIsAFailure", {"1E999", "2", "2", "XGA", "128", "1.8"},
-                {"(1024x768)"}, true},
-        RunCase{"InfiniteHeightWarnsThenFails",
-                {"6", "1E999", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", kWarning},
-                true},
-        RunCase{"InfiniteOverlapIsAFailure",
-                {"6", "2", "2", "XGA", "1E999", "1.8"},
-                {"(1024x768)", "3", "12"},
-                true},
-        RunCase{"OddWholeTotalShowsWhole",
-                {"1", "1", "1", "SXGA+", "", "1"},
-                {"(1400x1050)", "1", "1", "1400", "1400", "1", "1", "0", "0,7", "1", "1", "1",
-                 "2,9"},
-                false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Mends, CalculateTest,
+                         testing::Values(RunCase{"NegativeWidthIsAFailure",
+                                                 {"-6", "2", "2", "XGA", "128", "1.8"},
+                                                 {"(1024x768)", kWarning, "-3", "-12", "1920",
+                                                  "-640", "-6", "2", "-0,4", "-3,1", "-3,2", "-2,8",
+                                                  "-5,76", "-3,86"},
+                                                 true},
+                                         RunCase{"NegativeHeightIsAFailure",
+                                                 {"6", "-2", "2", "XGA", "128", "1.8"},
+                                                 {"(1024x768)", "-3", "-12", "1920", "-640", "6",
+                                                  "-2", "0,4", "3,1", "3,2", "2,8", "5,76", "7,66"},
+                                                 true},
+                                         RunCase{"InfiniteWidthIsAFailure",
+                                                 {"1E999", "2", "2", "XGA", "128", "1.8"},
+                                                 {"(1024x768)"},
+                                                 true},
+                                         RunCase{"InfiniteHeightWarnsThenFails",
+                                                 {"6", "1E999", "2", "XGA", "128", "1.8"},
+                                                 {"(1024x768)", kWarning},
+                                                 true},
+                                         RunCase{"InfiniteOverlapIsAFailure",
+                                                 {"6", "2", "2", "XGA", "1E999", "1.8"},
+                                                 {"(1024x768)", "3", "12"},
+                                                 true},
+                                         RunCase{"OddWholeTotalShowsWhole",
+                                                 {"1", "1", "1", "SXGA+", "", "1"},
+                                                 {"(1400x1050)", "1", "1", "1400", "1400", "1", "1",
+                                                  "0", "0,7", "1", "1", "1", "2,9"},
+                                                 false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Calculate, PointFormatShowsPoints) {
   const RunRecord run = Calculate({"6", "2", "2", "XGA", "128", "1.8"}, RegionalFormat{});

@@ -42,6 +42,7 @@ struct KeyCase {
   std::string matrixText;
   std::string key;
 };
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
 class MatrixKeyTest : public testing::TestWithParam<KeyCase> {};
 
@@ -51,16 +52,22 @@ TEST_P(MatrixKeyTest, KeyIsTheFirstCharacter) {
   EXPECT_EQ(ReadBlendInputs(texts).matrixKey, GetParam().key);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MatrixKey, MatrixKeyTest,
-    testing::Values(KeyCase{"Ascii", "XGA", "X"}, KeyCase{"Empty", "", ""},
-                    KeyCase{"LeadingBlankKept", " HD", " "},
-                    KeyCase{"TwoByteCharacter", "\xC3\x89" "cran", "\xC3\x89"},
-                    KeyCase{"ThreeByteCharacter", "\xE2\x82\xAC" "5", "\xE2\x82\xAC"},
-                    KeyCase{"FourByteCharacter", "\xF0\x9F\x8E\xA5!", "\xF0\x9F\x8E\xA5"},
-                    KeyCase{"TruncatedSequence", "\xE2\x82", "\xE2"},
-                    KeyCase{"StrayContinuation", "\x80X", "\x80"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MatrixKey, MatrixKeyTest,
+                         testing::Values(KeyCase{"Ascii", "XGA", "X"}, KeyCase{"Empty", "", ""},
+                                         KeyCase{"LeadingBlankKept", " HD", " "},
+                                         KeyCase{"TwoByteCharacter",
+                                                 "\xC3\x89"
+                                                 "cran",
+                                                 "\xC3\x89"},
+                                         KeyCase{"ThreeByteCharacter",
+                                                 "\xE2\x82\xAC"
+                                                 "5",
+                                                 "\xE2\x82\xAC"},
+                                         KeyCase{"FourByteCharacter", "\xF0\x9F\x8E\xA5!",
+                                                 "\xF0\x9F\x8E\xA5"},
+                                         KeyCase{"TruncatedSequence", "\xE2\x82", "\xE2"},
+                                         KeyCase{"StrayContinuation", "\x80X", "\x80"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct MatrixCase {
   const char* name;
@@ -68,6 +75,7 @@ struct MatrixCase {
   double width, height;
   const char* caption;
 };
+void PrintTo(const MatrixCase& c, std::ostream* os) { *os << c.name; }
 
 class LookUpMatrixTest : public testing::TestWithParam<MatrixCase> {};
 

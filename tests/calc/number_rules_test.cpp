@@ -28,6 +28,7 @@ struct InputCase {
   std::string text;
   double expected;
 };
+void PrintTo(const InputCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadInputNumberTest : public testing::TestWithParam<InputCase> {};
 
@@ -41,9 +42,9 @@ TEST_P(ReadInputNumberTest, ReadsTheLeadingNumber) {
 INSTANTIATE_TEST_SUITE_P(
     InputRule, ReadInputNumberTest,
     testing::Values(
-        InputCase{"Empty", "", 0}, InputCase{"Letters", "abc", 0},
-        InputCase{"Decimal", "2.5", 2.5}, InputCase{"CommaEndsTheNumber", "2,5", 2},
-        InputCase{"BlanksAnywhere", " 1 2 ", 12}, InputCase{"TabsAndLineFeeds", "1\t2\n3", 123},
+        InputCase{"Empty", "", 0}, InputCase{"Letters", "abc", 0}, InputCase{"Decimal", "2.5", 2.5},
+        InputCase{"CommaEndsTheNumber", "2,5", 2}, InputCase{"BlanksAnywhere", " 1 2 ", 12},
+        InputCase{"TabsAndLineFeeds", "1\t2\n3", 123},
         InputCase{"CarriageReturnIsNotABlank", "1\r2", 1}, InputCase{"Negative", "-3", -3},
         InputCase{"BlankAfterSign", "- 3", -3}, InputCase{"PlusSign", "+7", 7},
         InputCase{"LeadingPoint", ".5", 0.5}, InputCase{"TrailingPoint", "5.", 5},
@@ -89,6 +90,7 @@ struct RoundCase {
   int digits;
   double expected;
 };
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 
 class RoundHalfEvenTest : public testing::TestWithParam<RoundCase> {};
 
@@ -101,11 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
     RoundingRule, RoundHalfEvenTest,
     testing::Values(RoundCase{"TwoAndAHalf", 2.5, 0, 2}, RoundCase{"ThreeAndAHalf", 3.5, 0, 4},
                     RoundCase{"NegativeHalf", -16.5, 0, -16}, RoundCase{"Large", 2031.5, 0, 2032},
-                    RoundCase{"LargeEven", 1142.5, 0, 1142},
-                    RoundCase{"TwoPlaces", 1.125, 2, 1.12}, RoundCase{"OnePlace", 46.875, 1, 46.9},
-                    RoundCase{"BelowHalf", 2.4999, 0, 2}, RoundCase{"AboveHalf", 2.5001, 0, 3},
-                    RoundCase{"Ratio", 16.0 / 9.0, 2, 1.78}, RoundCase{"ToZero", 0.004, 2, 0},
-                    RoundCase{"NegativeToZero", -0.4, 0, 0},
+                    RoundCase{"LargeEven", 1142.5, 0, 1142}, RoundCase{"TwoPlaces", 1.125, 2, 1.12},
+                    RoundCase{"OnePlace", 46.875, 1, 46.9}, RoundCase{"BelowHalf", 2.4999, 0, 2},
+                    RoundCase{"AboveHalf", 2.5001, 0, 3}, RoundCase{"Ratio", 16.0 / 9.0, 2, 1.78},
+                    RoundCase{"ToZero", 0.004, 2, 0}, RoundCase{"NegativeToZero", -0.4, 0, 0},
                     RoundCase{"BinaryHalfAfterScaling", 0.125, 2, 0.12},
                     RoundCase{"WholeStaysWhole", 1539, 0, 1539},
                     RoundCase{"TwoPower52Unchanged", 4503599627370496.0, 2, 4503599627370496.0},
@@ -130,8 +131,8 @@ TEST(RoundingRule, NeverOverflowsOrLosesFiniteness) {
     for (int digits : {0, 1, 2}) {
       const double rounded = RoundHalfEven(value, digits);
       ASSERT_TRUE(std::isfinite(rounded)) << value;
-      ASSERT_LE(std::fabs(rounded - value), 0.5000001 * std::pow(10.0, -digits) +
-                                                std::fabs(value) * 1e-15)
+      ASSERT_LE(std::fabs(rounded - value),
+                0.5000001 * std::pow(10.0, -digits) + std::fabs(value) * 1e-15)
           << value;
     }
   }
@@ -143,6 +144,7 @@ struct FormatCase {
   const char* point;
   const char* comma;
 };
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 
 class FormatForDisplayTest : public testing::TestWithParam<FormatCase> {};
 
@@ -154,26 +156,28 @@ TEST_P(FormatForDisplayTest, WritesFifteenSignificantDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     DisplayRule, FormatForDisplayTest,
-    testing::Values(
-        FormatCase{"Zero", 0, "0", "0"}, FormatCase{"NegativeZero", -0.0, "0", "0"},
-        FormatCase{"Whole", 2032, "2032", "2032"}, FormatCase{"Ratio", 1.78, "1.78", "1,78"},
-        FormatCase{"Negative", -1.5, "-1.5", "-1,5"}, FormatCase{"Third", 1.0 / 3, "0.333333333333333", "0,333333333333333"},
-        FormatCase{"TwoThirds", 2.0 / 3, "0.666666666666667", "0,666666666666667"},
-        FormatCase{"SumJustBelow", 3.13 + 1.9, "5.03", "5,03"},
-        FormatCase{"FifteenDigitsPlain", 123456789012345, "123456789012345", "123456789012345"},
-        FormatCase{"SixteenDigitsExponent", 1e15, "1E+15", "1E+15"},
-        FormatCase{"RoundsUpToExponent", 999999999999999.5, "1E+15", "1E+15"},
-        FormatCase{"SmallPlain", 0.0001, "0.0001", "0,0001"},
-        FormatCase{"SmallExponent", 0.00001, "1E-05", "1E-05"},
-        FormatCase{"ExponentWithFraction", 1.5e-7, "1.5E-07", "1,5E-07"},
-        FormatCase{"ThreeDigitExponent", 1e100, "1E+100", "1E+100"},
-        FormatCase{"Largest", std::numeric_limits<double>::max(), "1.79769313486232E+308",
-                   "1,79769313486232E+308"},
-        FormatCase{"Smallest", 4.9406564584124654e-324, "4.94065645841247E-324",
-                   "4,94065645841247E-324"},
-        FormatCase{"TenthsSum", 0.1 + 0.2, "0.3", "0,3"},
-        FormatCase{"SeventeenDigitDouble", 0.30000000000000004, "0.3", "0,3"},
-        FormatCase{"NegativeExponentForm", -2.5e20, "-2.5E+20", "-2,5E+20"}),
+    testing::Values(FormatCase{"Zero", 0, "0", "0"}, FormatCase{"NegativeZero", -0.0, "0", "0"},
+                    FormatCase{"Whole", 2032, "2032", "2032"},
+                    FormatCase{"Ratio", 1.78, "1.78", "1,78"},
+                    FormatCase{"Negative", -1.5, "-1.5", "-1,5"},
+                    FormatCase{"Third", 1.0 / 3, "0.333333333333333", "0,333333333333333"},
+                    FormatCase{"TwoThirds", 2.0 / 3, "0.666666666666667", "0,666666666666667"},
+                    FormatCase{"SumJustBelow", 3.13 + 1.9, "5.03", "5,03"},
+                    FormatCase{"FifteenDigitsPlain", 123456789012345, "123456789012345",
+                               "123456789012345"},
+                    FormatCase{"SixteenDigitsExponent", 1e15, "1E+15", "1E+15"},
+                    FormatCase{"RoundsUpToExponent", 999999999999999.5, "1E+15", "1E+15"},
+                    FormatCase{"SmallPlain", 0.0001, "0.0001", "0,0001"},
+                    FormatCase{"SmallExponent", 0.00001, "1E-05", "1E-05"},
+                    FormatCase{"ExponentWithFraction", 1.5e-7, "1.5E-07", "1,5E-07"},
+                    FormatCase{"ThreeDigitExponent", 1e100, "1E+100", "1E+100"},
+                    FormatCase{"Largest", std::numeric_limits<double>::max(),
+                               "1.79769313486232E+308", "1,79769313486232E+308"},
+                    FormatCase{"Smallest", 4.9406564584124654e-324, "4.94065645841247E-324",
+                               "4,94065645841247E-324"},
+                    FormatCase{"TenthsSum", 0.1 + 0.2, "0.3", "0,3"},
+                    FormatCase{"SeventeenDigitDouble", 0.30000000000000004, "0.3", "0,3"},
+                    FormatCase{"NegativeExponentForm", -2.5e20, "-2.5E+20", "-2,5E+20"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DisplayRule, NonFiniteValuesAreFailures) {
@@ -183,7 +187,9 @@ TEST(DisplayRule, NonFiniteValuesAreFailures) {
 }
 
 TEST(DisplayRule, AnySeparatorTextIsUsed) {
-  EXPECT_EQ(FormatForDisplay(1.5, RegionalFormat{"\xD9\xAB"}), "1\xD9\xAB" "5");
+  EXPECT_EQ(FormatForDisplay(1.5, RegionalFormat{"\xD9\xAB"}),
+            "1\xD9\xAB"
+            "5");
   EXPECT_EQ(FormatForDisplay(1.5, RegionalFormat{""}), "1.5");
 }
 
@@ -216,6 +222,7 @@ struct ReadBackCase {
   std::string text;
   double expected;
 };
+void PrintTo(const ReadBackCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadDisplayedNumberTest : public testing::TestWithParam<ReadBackCase> {};
 
@@ -223,16 +230,14 @@ TEST_P(ReadDisplayedNumberTest, ReadsFrenchDisplayText) {
   EXPECT_EQ(ReadDisplayedNumber(GetParam().text, kFrench), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(ReadBackRule, ReadDisplayedNumberTest,
-                         testing::Values(ReadBackCase{"Fraction", "12,35", 12.35},
-                                         ReadBackCase{"Whole", "2032", 2032},
-                                         ReadBackCase{"Negative", "-128", -128},
-                                         ReadBackCase{"Zero", "0", 0},
-                                         ReadBackCase{"Exponent", "1E+15", 1e15},
-                                         ReadBackCase{"NegativeExponent", "1,5E-07", 1.5e-7},
-                                         ReadBackCase{"Smallest", "4,94065645841247E-324",
-                                                      4.94065645841247e-324}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    ReadBackRule, ReadDisplayedNumberTest,
+    testing::Values(ReadBackCase{"Fraction", "12,35", 12.35}, ReadBackCase{"Whole", "2032", 2032},
+                    ReadBackCase{"Negative", "-128", -128}, ReadBackCase{"Zero", "0", 0},
+                    ReadBackCase{"Exponent", "1E+15", 1e15},
+                    ReadBackCase{"NegativeExponent", "1,5E-07", 1.5e-7},
+                    ReadBackCase{"Smallest", "4,94065645841247E-324", 4.94065645841247e-324}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 class ReadDisplayedNumberRejects : public testing::TestWithParam<ReadBackCase> {};
 
@@ -248,9 +253,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadBackCase{"Trailing", "12m", 0}, ReadBackCase{"WrongSeparator", "1.5", 0},
                     ReadBackCase{"Infinity", "inf", 0}, ReadBackCase{"NotANumber", "nan", 0},
                     ReadBackCase{"Sign", "-", 0}, ReadBackCase{"PlusSign", "+1", 0},
-                    ReadBackCase{"BareSeparator", "1,", 0}, ReadBackCase{"LeadingSeparator", ",5", 0},
+                    ReadBackCase{"BareSeparator", "1,", 0},
+                    ReadBackCase{"LeadingSeparator", ",5", 0},
                     ReadBackCase{"ExponentWithoutDigits", "1E+", 0},
-                    ReadBackCase{"BeyondRange", "1E+999", 0}, ReadBackCase{"BelowRange", "1E-999", 0},
+                    ReadBackCase{"BeyondRange", "1E+999", 0},
+                    ReadBackCase{"BelowRange", "1E-999", 0},
                     ReadBackCase{"Caption", "(1024x768)", 0}, ReadBackCase{"Hex", "&H10", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 

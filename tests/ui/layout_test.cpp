@@ -1,0 +1,293 @@
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QImage>
+#include <QPalette>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/controls.h"
+#include "ui/layout.h"
+
+namespace solvanix_test {
+namespace {
+
+using ui::layout::Colour;
+using ui::layout::ControlRow;
+using ui::layout::Kind;
+
+// The controls a user looks at first, in pixels, as the window design gives them.
+struct PlacedControl {
+  const char* name;
+  int x, y, width, height;
+  const char* caption;
+};
+void PrintTo(const PlacedControl& c, std::ostream* os) { *os << c.name; }
+
+class PlacementTest : public WindowTest, public testing::WithParamInterface<PlacedControl> {};
+
+TEST_P(PlacementTest, StandsWhereTheDesignPutsIt) {
+  const PlacedControl& c = GetParam();
+  QWidget* control = Control(c.name);
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->geometry(), QRect(c.x, c.y, c.width, c.height));
+  if (auto* label = qobject_cast<QLabel*>(control); label != nullptr && c.caption != nullptr) {
+    EXPECT_EQ(label->text(), QString::fromUtf8(c.caption));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Design, PlacementTest,
+    testing::Values(PlacedControl{"Text1", 272, 208, 49, 21, ""},
+                    PlacedControl{"Text2", 272, 240, 49, 21, ""},
+                    PlacedControl{"Combo6", 272, 408, 73, 24, ""},
+                    PlacedControl{"Command1", 432, 504, 65, 33, ""},
+                    PlacedControl{"Label5", 456, 232, 257, 17,
+                                  "Résolution horizontale totale utile:"},
+                    PlacedControl{"Label14", 592, 456, 121, 17, "Recul totale utile:"},
+                    PlacedControl{"Label2", 712, 208, 57, 17, ""},
+                    PlacedControl{"Label42_0", 776, 208, 17, 17, "m"},
+                    PlacedControl{"Label43", 784, 208, 9, 17, "2"},
+                    PlacedControl{"Label42_6", 776, 360, 49, 17, "mm"},
+                    PlacedControl{"Label42_21", 360, 384, 41, 17, "pixels"},
+                    PlacedControl{"Label4", 352, 352, 73, 17, ""},
+                    PlacedControl{"Ecran", 192, 168, 73, 25, "Ecran:"},
+                    PlacedControl{"Nom", 320, 40, 297, 49, "SOLVANIX"},
+                    PlacedControl{"Label41", 384, 96, 177, 17, "Logiciel de calcul pour Soft-edge"},
+                    PlacedControl{"Version_1", 832, 152, 65, 17, "Version:1.64"},
+                    PlacedControl{"Version_2", 584, 88, 41, 17, "LIGHT"},
+                    PlacedControl{"Shape4", 16, 16, 905, 129, nullptr},
+                    PlacedControl{"Picture2", 648, 32, 257, 97, nullptr},
+                    PlacedControl{"Date_2", 24, 544, 153, 17, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WindowTest, WindowHasItsFixedClientAreaTitleAndIcon) {
+  EXPECT_EQ(window_->size(), QSize(938, 586));
+  EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("SOLVANIX V1.64 Light"));
+  EXPECT_FALSE(window_->windowIcon().isNull());
+  EXPECT_EQ(window_->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
+}
+
+QColor Resolve(const Colour& colour, const QPalette& system) {
+  if (colour.source == Colour::Source::Rgb) return QColor::fromRgb(colour.value);
+  switch (colour.value) {
+    case 4:
+      return system.color(QPalette::Window);
+    case 9:
+      return system.color(QPalette::Base);
+    case 15:
+      return system.color(QPalette::Button);
+    default:
+      return system.color(QPalette::ButtonText);
+  }
+}
+
+// Every row of the layout table became a widget of the right kind, place, font and colours.
+TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
+  const QPalette system = window_->palette();
+  int built = 0;
+  for (const ControlRow& row : ui::layout::Controls()) {
+    SCOPED_TRACE(row.name);
+    QWidget* control = Control(row.name);
+    ASSERT_NE(control, nullptr);
+    ++built;
+    EXPECT_EQ(control->parentWidget(), window_.get());
+    EXPECT_EQ(control->geometry(),
+              QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+    EXPECT_EQ(control->font().family(), QString::fromLatin1(row.font.face));
+    EXPECT_DOUBLE_EQ(control->font().pointSizeF(), row.font.points);
+    EXPECT_EQ(control->font().weight(), row.font.weight);
+    EXPECT_EQ(control->font().italic(), row.font.italic);
+    EXPECT_EQ(control->font().underline(), row.font.underline);
+    const QColor text = Resolve(row.text, system);
+    switch (row.kind) {
+      case Kind::Label: {
+        auto* label = qobject_cast<QLabel*>(control);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(row.caption));
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), text);
+        const bool painted = row.background.source != Colour::Source::None;
+        EXPECT_EQ(label->autoFillBackground(), painted);
+        if (painted) {
+          EXPECT_EQ(label->palette().color(QPalette::Window), Resolve(row.background, system));
+        }
+        EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+        break;
+      }
+      case Kind::TextBox: {
+        auto* box = qobject_cast<QLineEdit*>(control);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->maxLength(), 5);
+        EXPECT_EQ(box->palette().color(QPalette::Text), text);
+        EXPECT_EQ(box->palette().color(QPalette::Base), Resolve(row.background, system));
+        break;
+      }
+      case Kind::ComboBox: {
+        auto* list = qobject_cast<QComboBox*>(control);
+        ASSERT_NE(list, nullptr);
+        EXPECT_TRUE(list->isEditable());
+        EXPECT_EQ(list->insertPolicy(), QComboBox::NoInsert);
+        EXPECT_EQ(list->palette().color(QPalette::Text), text);
+        break;
+      }
+      case Kind::Button:
+        EXPECT_NE(qobject_cast<QPushButton*>(control), nullptr);
+        break;
+      case Kind::Frame: {
+        auto* frame = qobject_cast<QFrame*>(control);
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->frameShape(), QFrame::Box);
+        EXPECT_TRUE(frame->testAttribute(Qt::WA_TransparentForMouseEvents));
+        EXPECT_EQ(frame->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(frame->autoFillBackground());
+        break;
+      }
+      case Kind::PictureBox:
+        EXPECT_NE(control->focusPolicy() & Qt::TabFocus, 0);
+        break;
+    }
+  }
+  EXPECT_EQ(built, 66);
+}
+
+TEST_F(WindowTest, ControlArraysAreNamedByIndex) {
+  for (const char* name :
+       {"Label42_0",  "Label42_1", "Label42_2", "Label42_3", "Label42_4",  "Label42_5",
+        "Label42_6",  "Label42_7", "Label42_8", "Label42_9", "Label42_10", "Label42_17",
+        "Label42_21", "Date_0",    "Date_1",    "Date_2",    "Version_1",  "Version_2",
+        "Ecran",      "Largeur",   "Ratio",     "Hauteur",   "Projecteur", "Surface"}) {
+    EXPECT_NE(window_->findChild<QWidget*>(QString::fromLatin1(name)), nullptr) << name;
+  }
+}
+
+TEST_F(WindowTest, StartsEmptyWithNothingSelected) {
+  EXPECT_TRUE(Control<QLineEdit>("Text1")->text().isEmpty());
+  EXPECT_TRUE(Control<QLineEdit>("Text2")->text().isEmpty());
+  for (const char* name : {"Combo1", "Combo3", "Combo5", "Combo6"}) {
+    EXPECT_EQ(Control<QComboBox>(name)->currentIndex(), -1) << name;
+    EXPECT_TRUE(Control<QComboBox>(name)->currentText().isEmpty()) << name;
+  }
+  for (const QString& text : ResultTexts()) EXPECT_TRUE(text.isEmpty());
+}
+
+struct ListCase {
+  const char* combo;
+  QStringList items;
+  std::vector<int> itemData;
+};
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.combo; }
+
+class ListContentTest : public WindowTest, public testing::WithParamInterface<ListCase> {};
+
+TEST_P(ListContentTest, HoldsItsItemsInStoredOrder) {
+  auto* combo = Control<QComboBox>(GetParam().combo);
+  ASSERT_EQ(combo->count(), GetParam().items.size());
+  for (int i = 0; i < combo->count(); ++i) {
+    EXPECT_EQ(combo->itemText(i), GetParam().items[i]);
+    EXPECT_EQ(combo->itemData(i).toInt(), GetParam().itemData[static_cast<std::size_t>(i)]);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListContentTest,
+    testing::Values(ListCase{"Combo1", {"2"}, {0}},
+                    ListCase{"Combo3", {"XGA", "SXGA+", "HD"}, {1, 2, 3}},
+                    ListCase{"Combo5", {"16", "32", "64", "128", "256"}, {0, 0, 0, 0, 0}},
+                    ListCase{"Combo6",
+                             {"0.67", "0.73", "0.8", "1.2", "1.4", "1.5", "1.8", "2", "2.6", "2.8",
+                              "4.1", "4.5", "6.9", "7.5", "10.4", "11.2"},
+                             std::vector<int>(16, 0)}),
+    [](const auto& info) { return std::string(info.param.combo); });
+
+TEST_F(WindowTest, SubstituteFacesAreFreeLookAlikes) {
+  struct Face {
+    const char* control;
+    QStringList acceptable;
+  };
+  const Face faces[] = {
+      {"Text1", {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"}},
+      {"Command1", {"Tahoma", "DejaVu Sans", "Verdana"}},
+      {"Nom", {"Papyrus", "Z003", "URW Chancery L", "TeX Gyre Chorus"}},
+      {"Label43", {"Terminal", "DejaVu Sans Mono", "Liberation Mono", "Courier New"}},
+  };
+  for (const Face& face : faces) {
+    // Fontconfig names a face with its foundry when several provide it: "Z003 [urw]".
+    const QString shown =
+        QFontInfo(Control(face.control)->font()).family().section(QStringLiteral(" ["), 0, 0);
+    EXPECT_TRUE(face.acceptable.contains(shown)) << face.control << ": " << shown.toStdString();
+  }
+}
+
+TEST_F(WindowTest, OkButtonFaceIsSolidRed) {
+  const QImage face = Control("Command1")->grab().toImage();
+  int red = 0;
+  for (int y = 0; y < face.height(); ++y) {
+    for (int x = 0; x < face.width(); ++x) red += face.pixelColor(x, y) == QColor(255, 0, 0);
+  }
+  EXPECT_GT(red, face.width() * face.height() / 2);
+  EXPECT_EQ(face.pixelColor(3, face.height() / 2), QColor(255, 0, 0));
+}
+
+TEST_F(WindowTest, BannersShowTheSamePictureMirrored) {
+  const QImage left = static_cast<ui::PictureBox*>(Control("Picture1"))->picture().toImage();
+  const QImage right = static_cast<ui::PictureBox*>(Control("Picture2"))->picture().toImage();
+  ASSERT_EQ(left.size(), QSize(250, 90));
+  EXPECT_EQ(right, left.mirrored(true, false));
+  const QImage shown = Control("Picture1")->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(0, 0), left.pixelColor(0, 0));  // unscaled from the top-left
+  EXPECT_EQ(shown.pixelColor(125, 45), left.pixelColor(125, 45));
+}
+
+TEST_F(WindowTest, RaisedDigitLiesAboveTheMetre) {
+  QWidget* metre = Control("Label42_0");
+  QWidget* digit = Control("Label43");
+  const QObjectList& order = window_->children();
+  EXPECT_GT(order.indexOf(digit), order.indexOf(metre));
+  EXPECT_TRUE(metre->geometry().intersects(digit->geometry()));
+  EXPECT_TRUE(Control<QLabel>("Label43")->alignment() & Qt::AlignTop);
+}
+
+TEST_F(WindowTest, InputsAndResultsAreNamedForScreenReaders) {
+  EXPECT_EQ(Control("Text1")->accessibleName(), QStringLiteral("Largeur totale"));
+  EXPECT_EQ(Control("Text2")->accessibleName(), QStringLiteral("Hauteur totale"));
+  EXPECT_EQ(Control("Combo1")->accessibleName(), QStringLiteral("Nbe de projecteurs"));
+  EXPECT_EQ(Control("Combo3")->accessibleName(), QStringLiteral("Matrice"));
+  EXPECT_EQ(Control("Combo5")->accessibleName(), QStringLiteral("Recouvrement"));
+  EXPECT_EQ(Control("Combo6")->accessibleName(), QStringLiteral("Focale"));
+  EXPECT_EQ(Control("Label2")->accessibleDescription(), QStringLiteral("Surface écran, m²"));
+  EXPECT_EQ(Control("Label23")->accessibleDescription(),
+            QStringLiteral("Résolution horizontale totale utile, pixels"));
+  EXPECT_EQ(Control("Label1")->accessibleDescription(), QStringLiteral("Ratio écran"));
+  EXPECT_EQ(Control("Label29")->accessibleDescription(),
+            QStringLiteral("Entraxe des projecteurs, m"));
+}
+
+// No caption, unit or worked-example value may be cut off by its box under the fonts in use.
+TEST_F(WindowTest, NoTextIsClipped) {
+  auto fits = [](const QLabel* label) {
+    const int advance = QFontMetrics(label->font()).horizontalAdvance(label->text());
+    return advance <= label->contentsRect().width();
+  };
+  for (QLabel* label : window_->findChildren<QLabel*>()) {
+    EXPECT_TRUE(fits(label)) << label->objectName().toStdString() << " \""
+                             << label->text().toStdString() << "\"";
+  }
+  const QStringList examples[] = {{"6", "2", "2", "XGA", "128", "1.8"},
+                                  {"4", "2.25", "2", "SXGA+", "64", "1.4"},
+                                  {"8", "2.5", "2", "HD", "256", "0.73"}};
+  for (const QStringList& example : examples) {
+    Enter(example);
+    ClickOk();
+    for (const QString& name : kResultLabels) {
+      auto* label = window_->findChild<QLabel*>(name);
+      EXPECT_TRUE(fits(label)) << name.toStdString() << " \"" << label->text().toStdString()
+                               << "\"";
+    }
+  }
+  const QFontMetrics button(Control("Command1")->font());
+  EXPECT_LE(button.horizontalAdvance(QStringLiteral("OK")), Control("Command1")->width() - 8);
+  EXPECT_LE(button.height(), Control("Command1")->height());
+}
+
+}  // namespace
+}  // namespace solvanix_test

@@ -1,0 +1,69 @@
+// A shown Form1 for each test, with the French locale pinned and every modal box caught: a box
+// that a test did not expect fails it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "ui/form1.h"
+
+namespace solvanix_test {
+
+inline const QStringList kResultLabels = {"Label4",  "Label1",  "Label2",  "Label23", "Label24",
+                                          "Label25", "Label26", "Label27", "Label28", "Label30",
+                                          "Label29", "Label31", "Label32"};
+
+struct CaughtBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon;
+  QStringList buttons;
+  bool parentedToWindow;
+  bool modal;
+  std::map<QString, QString> labelsWhenShown;  // result label texts at the moment it opened
+};
+
+class WindowTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  template <typename T = QWidget>
+  T* Control(const char* name) const {
+    T* control = window_->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(control, nullptr) << name;
+    return control;
+  }
+  QString LabelText(const QString& name) const;
+  std::vector<QString> ResultTexts() const;
+
+  void Type(const char* box, const QString& text);
+  void Choose(const char* list, const QString& item);
+  void Enter(const QStringList& sixInputs);  // Text1, Text2 typed; the lists chosen
+  void ClickOk();
+
+  // Boxes caught since the last call; the test takes responsibility for them.
+  std::vector<CaughtBox> TakeBoxes();
+
+  std::unique_ptr<ui::Form1> window_;
+
+ private:
+  void CatchModalBox();
+  std::unique_ptr<QTimer> catcher_;
+  std::vector<CaughtBox> boxes_;
+};
+
+}  // namespace solvanix_test
