@@ -175,7 +175,7 @@ void TakeScientific(const char* first, const char* last, SignificantDigits& out)
 // digits of n are the answer without any floating-point formatting.
 bool TakeHundredths(double magnitude, SignificantDigits& out) {
   if (!(magnitude < 1e12)) return false;
-  const auto n = static_cast<std::uint64_t>(magnitude * 100 + 0.5);
+  const auto n = static_cast<std::uint64_t>(std::llround(magnitude * 100));
   if (n == 0 || static_cast<double>(n) / 100 != magnitude) return false;
   std::array<char, 24> reversed{};
   std::size_t count = 0;

@@ -248,17 +248,18 @@ TEST_P(ReadDisplayedNumberRejects, NonNumberIsFailure) {
 
 INSTANTIATE_TEST_SUITE_P(
     ReadBackRule, ReadDisplayedNumberRejects,
-    testing::Values(ReadBackCase{"Empty", "", 0}, ReadBackCase{"Space", " ", 0},
-                    ReadBackCase{"LeadingSpace", " 1", 0}, ReadBackCase{"TrailingSpace", "1 ", 0},
-                    ReadBackCase{"Trailing", "12m", 0}, ReadBackCase{"WrongSeparator", "1.5", 0},
-                    ReadBackCase{"Infinity", "inf", 0}, ReadBackCase{"NotANumber", "nan", 0},
-                    ReadBackCase{"Sign", "-", 0}, ReadBackCase{"PlusSign", "+1", 0},
-                    ReadBackCase{"BareSeparator", "1,", 0},
-                    ReadBackCase{"LeadingSeparator", ",5", 0},
-                    ReadBackCase{"ExponentWithoutDigits", "1E+", 0},
-                    ReadBackCase{"BeyondRange", "1E+999", 0},
-                    ReadBackCase{"BelowRange", "1E-999", 0},
-                    ReadBackCase{"Caption", "(1024x768)", 0}, ReadBackCase{"Hex", "&H10", 0}),
+    testing::Values(
+        ReadBackCase{"Empty", "", 0}, ReadBackCase{"Space", " ", 0},
+        ReadBackCase{"LeadingSpace", " 1", 0}, ReadBackCase{"TrailingSpace", "1 ", 0},
+        ReadBackCase{"Trailing", "12m", 0}, ReadBackCase{"WrongSeparator", "1.5", 0},
+        ReadBackCase{"Infinity", "inf", 0}, ReadBackCase{"NotANumber", "nan", 0},
+        ReadBackCase{"Sign", "-", 0}, ReadBackCase{"PlusSign", "+1", 0},
+        ReadBackCase{"BareSeparator", "1,", 0}, ReadBackCase{"LeadingSeparator", ",5", 0},
+        ReadBackCase{"ExponentWithoutDigits", "1E+", 0}, ReadBackCase{"BeyondRange", "1E+999", 0},
+        ReadBackCase{"BelowRange", "1E-999", 0}, ReadBackCase{"Caption", "(1024x768)", 0},
+        // How the largest double shows; the text denotes a number past the range.
+        ReadBackCase{"LargestShownRoundsBeyondRange", "1,79769313486232E+308", 0},
+        ReadBackCase{"Hex", "&H10", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadBackRule, PointFormatRejectsComma) {

@@ -72,6 +72,8 @@ void WindowTest::Enter(const QStringList& in) {
 
 void WindowTest::ClickOk() { QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton); }
 
+void WindowTest::SetBoxCatchInterval(int milliseconds) { catcher_->setInterval(milliseconds); }
+
 std::vector<CaughtBox> WindowTest::TakeBoxes() {
   std::vector<CaughtBox> taken;
   taken.swap(boxes_);

@@ -55,6 +55,9 @@ class WindowTest : public testing::Test {
   void Enter(const QStringList& sixInputs);  // Text1, Text2 typed; the lists chosen
   void ClickOk();
 
+  // How often the catcher looks for an open box; 0 answers boxes as soon as they open.
+  void SetBoxCatchInterval(int milliseconds);
+
   // Boxes caught since the last call; the test takes responsibility for them.
   std::vector<CaughtBox> TakeBoxes();
 
