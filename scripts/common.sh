@@ -29,8 +29,9 @@ ensure_packages() {
   fi
 }
 
-# Configures and builds a Release tree in build/ with every core.
+# Configures and builds a Release tree with every core: build/, or SOLVANIX_BUILD_DIR.
 build_release() {
-  cmake -S "$SOLVANIX_ROOT" -B "$SOLVANIX_ROOT/build" -DCMAKE_BUILD_TYPE=Release "$@"
-  cmake --build "$SOLVANIX_ROOT/build" --parallel "$(nproc)"
+  local build="${SOLVANIX_BUILD_DIR:-$SOLVANIX_ROOT/build}"
+  cmake -S "$SOLVANIX_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build "$build" --parallel "$(nproc)"
 }

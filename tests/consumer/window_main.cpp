@@ -1,0 +1,14 @@
+#include <QApplication>
+#include <QPushButton>
+
+#include <cstdlib>
+
+#include "ui/form1.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  ui::Form1 window;
+  const bool built = window.findChild<QPushButton*>(QStringLiteral("Command1")) != nullptr;
+  return built && window.windowTitle() == QStringLiteral("SOLVANIX V1.64 Light") ? 0 : 1;
+}

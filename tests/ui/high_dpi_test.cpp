@@ -1,0 +1,71 @@
+// The window at twice the logical resolution (QT_SCALE_FACTOR=2, set by this program's main):
+// the layout scales as a whole, and no caption, unit or worked-example value is clipped.
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPixmap>
+
+#include "tests/ui/window_fixture.h"
+
+namespace solvanix_test {
+namespace {
+
+// Columns of the grabbed label that hold text, in device pixels; {-1, -1} when none.
+std::pair<int, int> InkColumns(const QImage& image, const QColor& background) {
+  int first = -1, last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    for (int y = 0; y < image.height(); ++y) {
+      const QColor c = image.pixelColor(x, y);
+      if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
+              std::abs(c.blue() - background.blue()) >
+          60) {
+        if (first < 0) first = x;
+        last = x;
+        break;
+      }
+    }
+  }
+  return {first, last};
+}
+
+void ExpectNoLabelClipped(QWidget* window) {
+  for (QLabel* label : window->findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    const std::string name = label->objectName().toStdString();
+    const qreal scale = label->devicePixelRatioF();
+    const qreal advance = QFontMetricsF(label->font()).horizontalAdvance(label->text()) * scale;
+    EXPECT_LE(advance, label->contentsRect().width() * scale) << name;
+    if (!label->autoFillBackground()) continue;
+    const QImage image = label->grab().toImage();
+    const auto [first, last] = InkColumns(image, label->palette().color(QPalette::Window));
+    ASSERT_GE(first, 0) << name << " shows nothing";
+    const Qt::Alignment align = label->alignment();
+    if (!(align & Qt::AlignRight)) {
+      EXPECT_LT(last, image.width() - 1) << name << " cut at the right";
+    }
+    if (!(align & Qt::AlignLeft)) {
+      EXPECT_GT(first, 0) << name << " cut at the left";
+    }
+  }
+}
+
+TEST_F(WindowTest, ScalesToTwiceTheDevicePixels) {
+  ASSERT_EQ(window_->devicePixelRatioF(), 2.0) << "QT_SCALE_FACTOR=2 is not in force";
+  const QPixmap shot = window_->grab();
+  EXPECT_EQ(shot.size(), QSize(1876, 1172));
+  EXPECT_EQ(window_->size(), QSize(938, 586));
+}
+
+TEST_F(WindowTest, NothingIsClippedAtScaleTwo) {
+  ExpectNoLabelClipped(window_.get());
+  const QStringList examples[] = {{"6", "2", "2", "XGA", "128", "1.8"},
+                                  {"4", "2.25", "2", "SXGA+", "64", "1.4"},
+                                  {"8", "2.5", "2", "HD", "256", "0.73"}};
+  for (const QStringList& example : examples) {
+    Enter(example);
+    ClickOk();
+    ExpectNoLabelClipped(window_.get());
+  }
+}
+
+}  // namespace
+}  // namespace solvanix_test
