@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <cstdlib>
-
 #include "ui/form1.h"
 
 namespace {
@@ -41,7 +39,7 @@ BENCHMARK(BM_ClickToResults)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   benchmark::Initialize(&argc, argv);

@@ -18,6 +18,7 @@
 #include <QStyleFactory>
 
 #include "ui/about_message.h"
+#include "ui/baked_image.h"
 #include "ui/calculate_command.h"
 #include "ui/controls.h"
 #include "ui/keystroke_filters.h"
@@ -203,7 +204,8 @@ Form1::Form1(QWidget* parent)
   setFont(ToFont(layout::kWindowFont));
 
   setWindowTitle(QString::fromLatin1(layout::kWindowTitle));
-  setWindowIcon(QIcon(QStringLiteral(":/solvanix/icon-32.png")));
+  setWindowIcon(
+      QIcon(QPixmap::fromImage(LoadBakedImage(QStringLiteral(":/solvanix/icon-32.img")))));
   setFixedSize(Pixels(layout::kClientWidthTwips), Pixels(layout::kClientHeightTwips));
 
   BuildControls();
@@ -267,7 +269,7 @@ void Form1::BuildControls() {
     calculationControls_->inputs.at(i) = control(inputs[i]);
   }
 
-  const QImage banner(QStringLiteral(":/solvanix/banner.jpg"));
+  const QImage banner = LoadBakedImage(QStringLiteral(":/solvanix/banner.img"));
   static_cast<PictureBox*>(control(layout::kBannerPicture))->setPicture(QPixmap::fromImage(banner));
   static_cast<PictureBox*>(control(layout::kMirroredBannerPicture))
       ->setPicture(QPixmap::fromImage(banner.mirrored(true, false)));

@@ -1,12 +1,10 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include <cstdlib>
-
 #include "ui/form1.h"
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   ui::Form1 window;
   const bool built = window.findChild<QPushButton*>(QStringLiteral("Command1")) != nullptr;

@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QLocale>
 
-#include <cstdlib>
-
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  setenv("QT_SCALE_FACTOR", "2", 1);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_SCALE_FACTOR", "2");
   QApplication application(argc, argv);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   testing::InitGoogleTest(&argc, argv);

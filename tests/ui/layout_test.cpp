@@ -232,6 +232,10 @@ TEST_F(WindowTest, BannersShowTheSamePictureMirrored) {
   const QImage left = static_cast<ui::PictureBox*>(Control("Picture1"))->picture().toImage();
   const QImage right = static_cast<ui::PictureBox*>(Control("Picture2"))->picture().toImage();
   ASSERT_EQ(left.size(), QSize(250, 90));
+  // Baked at build time, yet the very pixels of the committed JPEG.
+  const QImage jpeg(QStringLiteral(SOLVANIX_ASSETS_DIR "/banner.jpg"));
+  ASSERT_FALSE(jpeg.isNull());
+  EXPECT_EQ(left.convertToFormat(QImage::Format_RGB32), jpeg.convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(right, left.mirrored(true, false));
   const QImage shown = Control("Picture1")->grab().toImage();
   EXPECT_EQ(shown.pixelColor(0, 0), left.pixelColor(0, 0));  // unscaled from the top-left

@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QLocale>
 
-#include <cstdlib>
-
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   testing::InitGoogleTest(&argc, argv);

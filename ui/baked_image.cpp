@@ -1,0 +1,51 @@
+#include "ui/baked_image.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <cstring>
+
+namespace ui {
+namespace {
+
+constexpr char kMagic[] = "SVXIMG01";
+constexpr qsizetype kMagicSize = sizeof kMagic - 1;
+constexpr qsizetype kHeaderSize = kMagicSize + 3 * 4;
+
+std::uint32_t ReadWord(const QByteArray& data, qsizetype offset) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) {
+    value = (value << 8) | static_cast<std::uint8_t>(data[offset + i]);
+  }
+  return value;
+}
+
+}  // namespace
+
+QImage LoadBakedImage(const QString& resourcePath) {
+  QFile file(resourcePath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray data = file.readAll();
+  if (data.size() < kHeaderSize || std::memcmp(data.constData(), kMagic, kMagicSize) != 0) {
+    return {};
+  }
+  const auto width = static_cast<int>(ReadWord(data, kMagicSize));
+  const auto height = static_cast<int>(ReadWord(data, kMagicSize + 4));
+  const auto format = static_cast<QImage::Format>(ReadWord(data, kMagicSize + 8));
+  if ((format != QImage::Format_RGB32 && format != QImage::Format_ARGB32) || width <= 0 ||
+      height <= 0 || width > 4096 || height > 4096 ||
+      data.size() != kHeaderSize + qsizetype{width} * height * 4) {
+    return {};
+  }
+  QImage image(width, height, format);
+  for (int y = 0; y < height; ++y) {
+    std::memcpy(image.scanLine(y), data.constData() + kHeaderSize + qsizetype{y} * width * 4,
+                static_cast<std::size_t>(width) * 4);
+  }
+  return image;
+}
+
+}  // namespace ui
