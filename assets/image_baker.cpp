@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
   Append(baked, static_cast<std::uint32_t>(picture.height()));
   Append(baked, static_cast<std::uint32_t>(picture.format()));
   for (int y = 0; y < picture.height(); ++y) {
-    baked.append(reinterpret_cast<const char*>(picture.constScanLine(y)), picture.width() * 4);
+    baked.append(reinterpret_cast<const char*>(picture.constScanLine(y)),
+                 qsizetype{picture.width()} * 4);
   }
   QFile out(QString::fromLocal8Bit(argv[2]));
   if (!out.open(QIODevice::WriteOnly) || out.write(baked) != baked.size()) {

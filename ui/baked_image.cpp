@@ -13,7 +13,7 @@ namespace {
 
 constexpr char kMagic[] = "SVXIMG01";
 constexpr qsizetype kMagicSize = sizeof kMagic - 1;
-constexpr qsizetype kHeaderSize = kMagicSize + 3 * 4;
+constexpr qsizetype kHeaderSize = kMagicSize + 12;  // then width, height and format
 
 std::uint32_t ReadWord(const QByteArray& data, qsizetype offset) {
   std::uint32_t value = 0;

@@ -57,10 +57,7 @@ TEST_F(WindowTest, ScalesToTwiceTheDevicePixels) {
 
 TEST_F(WindowTest, NothingIsClippedAtScaleTwo) {
   ExpectNoLabelClipped(window_.get());
-  const QStringList examples[] = {{"6", "2", "2", "XGA", "128", "1.8"},
-                                  {"4", "2.25", "2", "SXGA+", "64", "1.4"},
-                                  {"8", "2.5", "2", "HD", "256", "0.73"}};
-  for (const QStringList& example : examples) {
+  for (const QStringList& example : kWorkedExampleInputs) {
     Enter(example);
     ClickOk();
     ExpectNoLabelClipped(window_.get());

@@ -276,10 +276,7 @@ TEST_F(WindowTest, NoTextIsClipped) {
     EXPECT_TRUE(fits(label)) << label->objectName().toStdString() << " \""
                              << label->text().toStdString() << "\"";
   }
-  const QStringList examples[] = {{"6", "2", "2", "XGA", "128", "1.8"},
-                                  {"4", "2.25", "2", "SXGA+", "64", "1.4"},
-                                  {"8", "2.5", "2", "HD", "256", "0.73"}};
-  for (const QStringList& example : examples) {
+  for (const QStringList& example : kWorkedExampleInputs) {
     Enter(example);
     ClickOk();
     for (const QString& name : kResultLabels) {

@@ -26,6 +26,11 @@ inline const QStringList kResultLabels = {"Label4",  "Label1",  "Label2",  "Labe
                                           "Label25", "Label26", "Label27", "Label28", "Label30",
                                           "Label29", "Label31", "Label32"};
 
+// The six inputs of the three worked examples, as a user enters them.
+inline const QStringList kWorkedExampleInputs[] = {{"6", "2", "2", "XGA", "128", "1.8"},
+                                                   {"4", "2.25", "2", "SXGA+", "64", "1.4"},
+                                                   {"8", "2.5", "2", "HD", "256", "0.73"}};
+
 struct CaughtBox {
   QString title;
   QString text;
