@@ -1,12 +1,18 @@
 # Shared by the scripts: package installation and the build directory.
 # shellcheck shell=bash
+# The package lists are read by the scripts that source this file.
+# shellcheck disable=SC2034
 
 SOLVANIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# What the build and the tests need on Debian 12.
-SOLVANIX_BUILD_PACKAGES=(cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev locales-all)
-# What the window needs: Qt 6 Widgets and the free faces that stand in for the Windows ones.
-SOLVANIX_UI_PACKAGES=(qt6-base-dev libgl-dev fonts-liberation2 fonts-dejavu-core fonts-urw-base35)
+# What building the program needs on Debian 12, and what the tests and benchmarks add to it.
+SOLVANIX_TOOL_PACKAGES=(cmake make g++)
+SOLVANIX_BUILD_PACKAGES=("${SOLVANIX_TOOL_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev
+  locales-all)
+# What the window needs: Qt 6 Widgets, Qt's own French texts, and the free faces that stand in
+# for the Windows ones.
+SOLVANIX_UI_PACKAGES=(qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
+  fonts-dejavu-core fonts-urw-base35)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -29,9 +35,19 @@ ensure_packages() {
   fi
 }
 
-# Configures and builds a Release tree with every core: build/, or SOLVANIX_BUILD_DIR.
+# The Release tree: build/, or SOLVANIX_BUILD_DIR.
+build_dir() {
+  echo "${SOLVANIX_BUILD_DIR:-$SOLVANIX_ROOT/build}"
+}
+
+# Configures and builds the Release tree with every core, tests and benchmarks included unless
+# the arguments say otherwise (scripts/run may have left them off in the same tree). Most callers
+# pass no arguments, which is fine.
+# shellcheck disable=SC2120
 build_release() {
-  local build="${SOLVANIX_BUILD_DIR:-$SOLVANIX_ROOT/build}"
-  cmake -S "$SOLVANIX_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release "$@"
+  local build
+  build="$(build_dir)"
+  cmake -S "$SOLVANIX_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSOLVANIX_BUILD_TESTS=ON \
+    -DSOLVANIX_BUILD_BENCH=ON "$@"
   cmake --build "$build" --parallel "$(nproc)"
 }
