@@ -96,7 +96,10 @@ class Display {
 };
 
 // Runs one whole calculation against `display`. Throws CalculationFailure, and nothing else, out
-// of the step that fails.
+// of the step that fails. Once every result is shown, the run still fails when the shown values
+// describe no installation: no matrix row, a width or height that rounds to 0, a resolution,
+// pixel size, image width or lens distance that is not positive, or a negative overlap or
+// projector spacing.
 void Calculate(const BlendInputs& inputs, Display& display, const RegionalFormat& format = {});
 
 }  // namespace blend

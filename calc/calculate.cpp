@@ -68,9 +68,19 @@ void RunSteps(const BlendInputs& in, Display& display, const RegionalFormat& for
   const double totalThrow = Add(shown(ResultId::LensDistance), kDepthBehindLens);
   show(ResultId::TotalThrowDepth, totalThrow);
 
+  // Closing checks, on the values as shown: a run whose labels describe no possible
+  // installation ends in the failure, after every result is on show.
   if (matrix.nativeWidth == 0) throw CalculationFailure{};
   if (!(shown(ResultId::UsefulWidth) > 0) || !(shown(ResultId::UsefulHeight) > 0)) {
     throw CalculationFailure{};
+  }
+  for (ResultId id : {ResultId::TotalHorizontalPixels, ResultId::TotalVerticalPixels,
+                      ResultId::PixelSize, ResultId::ImageWidth, ResultId::LensDistance}) {
+    if (!(shown(id) > 0)) throw CalculationFailure{};
+  }
+  // No overlap is no blend, which is a real installation; a negative one is not.
+  for (ResultId id : {ResultId::OverlapWidth, ResultId::ProjectorSpacing}) {
+    if (shown(id) < 0) throw CalculationFailure{};
   }
 }
 
