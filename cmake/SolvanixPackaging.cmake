@@ -58,11 +58,12 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/SolvanixDebianStrip.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# The Qt and C++ runtime libraries come from the binary's own links; Qt's French texts and the
-# faces that stand in for the Windows fonts are listed by hand.
+# The Qt and C++ runtime libraries come from the binary's own links. Listed by hand: Qt's
+# platform plugins (libqt6gui6 only recommends them, and without them no window opens), Qt's
+# French texts, and the faces that stand in for the Windows fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-translations-l10n, fonts-liberation2, fonts-dejavu-core, fonts-urw-base35")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation2, \
+fonts-dejavu-core, fonts-urw-base35")
 
 set(CPACK_GENERATOR "DEB")
 include(CPack)
