@@ -1,10 +1,9 @@
-#include <QApplication>
-
 #include "ui/form1.h"
+#include "ui/program.h"
 
-int main(int argc, char* argv[]) {
-  QApplication application(argc, argv);
+int main(int /*argc*/, char* argv[]) {
+  ui::Program program(argv[0]);
   ui::Form1 window;
   window.show();
-  return QApplication::exec();
+  return ui::Program::exec();
 }

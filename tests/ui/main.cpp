@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLocale>
+
+#include "ui/program.h"
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
+  ui::Program program(argv[0]);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
