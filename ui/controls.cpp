@@ -1,8 +1,12 @@
 #include "ui/controls.h"
 
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QToolTip>
 
 namespace ui {
 
@@ -36,6 +40,36 @@ void SolidFaceButton::setFaceColour(const QColor& face) {
   update();
 }
 
+void SolidFaceButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+namespace {
+
+// Every other pixel of the rectangle's outline, starting at its corner, as Windows draws a
+// focus rectangle; black dots stand out on any face colour light enough to read black text on.
+void DrawDottedRectangle(QPainter& painter, const QRect& box, const QColor& dots) {
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(dots);
+  auto dot = [&](int x, int y) {
+    if ((x + y) % 2 == 0) painter.drawRect(x, y, 1, 1);
+  };
+  for (int x = box.left(); x <= box.right(); ++x) {
+    dot(x, box.top());
+    dot(x, box.bottom());
+  }
+  for (int y = box.top() + 1; y < box.bottom(); ++y) {
+    dot(box.left(), y);
+    dot(box.right(), y);
+  }
+}
+
+}  // namespace
+
 // A flat face in exactly the chosen colour, with a one-pixel bevel that sinks while pressed.
 void SolidFaceButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -55,13 +89,34 @@ void SolidFaceButton::paintEvent(QPaintEvent*) {
   painter.setFont(font());
   const QRect textBox = sunken ? box.translated(1, 1) : box;
   painter.drawText(textBox, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-  if (hasFocus()) {
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = box.adjusted(4, 4, -4, -4);
-    option.backgroundColor = face_;
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+  if (hasFocus()) DrawDottedRectangle(painter, box.adjusted(3, 3, -3, -3), Qt::black);
+}
+
+bool ValueLabel::fits() const {
+  return QFontMetrics(font()).horizontalAdvance(text()) <= contentsRect().width();
+}
+
+void ValueLabel::paintEvent(QPaintEvent* event) {
+  if (fits()) {
+    QLabel::paintEvent(event);
+    return;
   }
+  QPainter painter(this);
+  style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
+                        isEnabled(), QString::fromLatin1(kDoesNotFit), foregroundRole());
+}
+
+bool ValueLabel::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    // Only a value shown as "###" needs its whole text in a tooltip.
+    if (fits()) {
+      QToolTip::hideText();
+    } else {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+    }
+    return true;
+  }
+  return QLabel::event(event);
 }
 
 }  // namespace ui

@@ -1,7 +1,9 @@
-// The two controls that Qt has no ready widget for: a picture box that shows its picture
-// unscaled from the top-left corner, and a push button with a solid coloured face.
+// The controls that Qt has no ready widget for: a picture box that shows its picture unscaled
+// from the top-left corner, a push button with a solid coloured face, and a value label that
+// never shows a number cut.
 #pragma once
 
+#include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
@@ -21,6 +23,8 @@ class PictureBox : public QWidget {
   QPixmap picture_;
 };
 
+// Clicks on Space as every push button does, and on Enter and keypad Enter as a focused command
+// button does on Windows. Its focus is a dotted rectangle inside the face.
 class SolidFaceButton : public QPushButton {
  public:
   explicit SolidFaceButton(QWidget* parent = nullptr);
@@ -28,9 +32,24 @@ class SolidFaceButton : public QPushButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QColor face_;
+};
+
+// A result label. A value too wide for its box would lose its leading digits and read as another
+// number, so it paints "###" instead, as spreadsheets do; its text, tooltip and accessible name
+// stay the whole value.
+class ValueLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  static constexpr const char* kDoesNotFit = "###";
+  bool fits() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool event(QEvent* event) override;
 };
 
 }  // namespace ui

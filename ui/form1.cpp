@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -16,6 +18,8 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTimer>
+#include <QWindow>
 
 #include "ui/about_message.h"
 #include "ui/baked_image.h"
@@ -59,7 +63,7 @@ void RegisterFontSubstitutes() {
 
 QFont ToFont(const FontSpec& spec) {
   QFont font(QString::fromLatin1(spec.face));
-  font.setPointSizeF(spec.points);
+  font.setPixelSize(layout::PixelSize(spec));
   font.setWeight(static_cast<QFont::Weight>(spec.weight));
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
@@ -74,21 +78,61 @@ QFont ToFont(const FontSpec& spec) {
   return font;
 }
 
-// Windows system colours, taken from the window's own palette.
-QColor ToColour(const Colour& colour, const QPalette& system) {
+// The Windows system colours as the window was designed with them, whatever the desktop's theme:
+// a dark theme must not turn the boxes dark under their black text.
+QColor ToColour(const Colour& colour) {
   if (colour.source == Colour::Source::Rgb) return QColor::fromRgb(colour.value);
   switch (colour.value) {
-    case 4:
-      return system.color(QPalette::Window);  // menu background
     case 9:
-      return system.color(QPalette::Base);  // title-bar text, white in the usual schemes
-    case 15:
-      return system.color(QPalette::Button);
+      return QColor(Qt::white);  // title-bar text, white in the usual schemes
     case 18:
-      return system.color(QPalette::ButtonText);
+      return QColor(Qt::black);  // button text
+    case 4:                      // menu background
+    case 15:                     // button face
     default:
-      return system.color(QPalette::Window);
+      return QColor(0xef, 0xef, 0xef);
   }
+}
+
+// The light palette the window was drawn with, fixed so that no desktop theme can change a pixel
+// of it: every role of every group is set.
+QPalette DesignedPalette() {
+  struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb enabled;  // active and inactive
+    QRgb disabled;
+  };
+  static constexpr RoleColours kRoles[] = {
+      {QPalette::WindowText, 0xff000000, 0xffbebebe},
+      {QPalette::Button, 0xffefefef, 0xffefefef},
+      {QPalette::Light, 0xffffffff, 0xffffffff},
+      {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+      {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+      {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+      {QPalette::Text, 0xff000000, 0xffbebebe},
+      {QPalette::BrightText, 0xffffffff, 0xffffffff},
+      {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+      {QPalette::Base, 0xffffffff, 0xffefefef},
+      {QPalette::Window, 0xffefefef, 0xffefefef},
+      {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+      {QPalette::Highlight, 0xff308cc6, 0xff919191},
+      {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+      {QPalette::Link, 0xff0000ff, 0xff0000ff},
+      {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+      {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+      {QPalette::NoRole, 0xff000000, 0xff000000},
+      {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+      {QPalette::ToolTipText, 0xff000000, 0xff000000},
+      {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+  };
+  QPalette palette;
+  for (const RoleColours& colours : kRoles) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      palette.setColor(group, colours.role, QColor::fromRgba(colours.enabled));
+    }
+    palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
+  }
+  return palette;
 }
 
 Qt::Alignment ToAlignment(layout::Align align) {
@@ -103,16 +147,16 @@ Qt::Alignment ToAlignment(layout::Align align) {
   return Qt::AlignLeft | Qt::AlignTop;
 }
 
-QWidget* CreateControl(const ControlRow& row, QWidget* parent, const QPalette& system) {
-  const QColor text = ToColour(row.text, system);
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
+  const QColor text = ToColour(row.text);
   const bool painted = row.background.source != Colour::Source::None;
-  const QColor background = painted ? ToColour(row.background, system) : QColor();
+  const QColor background = painted ? ToColour(row.background) : QColor();
   QPalette palette = parent->palette();
   QWidget* control = nullptr;
 
   switch (row.kind) {
     case Kind::Label: {
-      auto* label = new QLabel(parent);
+      auto* label = layout::ShowsResult(row.name) ? new ValueLabel(parent) : new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
       label->setText(QString::fromUtf8(row.caption));
       label->setAlignment(ToAlignment(row.align));
@@ -169,6 +213,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent, const QPalette& s
   control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
   control->setFont(ToFont(row.font));
   control->setPalette(palette);
+  if (row.spokenName != nullptr) control->setAccessibleName(QString::fromUtf8(row.spokenName));
   return control;
 }
 
@@ -186,6 +231,47 @@ QString Superscript(const QString& digits) {
   return raised;
 }
 
+// Keeps the window at its designed size. Where a window manager or compositor maximizes it all
+// the same, the window asks at once to be its own size again; the controls never move.
+//
+// On Wayland the size is not fixed at the protocol level: Qt 6.4 draws its own title bar there,
+// with a maximize button whatever the window's flags, and a compositor may then insist on the
+// maximized size; a window that cannot take it loses its connection, and the program ends. So
+// there the window only refuses to shrink, takes the maximized size for an instant, and the
+// compositor's answer to the request brings it back.
+class FixedWindowSize : public QObject {
+ public:
+  FixedWindowSize(QWidget* window, QSize size) : QObject(window), window_(window) {
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+      window->setMinimumSize(size);
+      window->resize(size);
+    } else {
+      window->setFixedSize(size);
+    }
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+      QTimer::singleShot(0, this, [this] { Unmaximize(); });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  void Unmaximize() {
+    QWindow* window = window_->windowHandle();
+    constexpr Qt::WindowStates kEnlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    // Through the window alone: the widget would shrink at once, before the compositor agrees.
+    if (window != nullptr && (window->windowStates() & kEnlarged)) {
+      window->setWindowStates(window->windowStates() & ~kEnlarged);
+    }
+  }
+
+  QWidget* window_;
+};
+
 }  // namespace
 
 Form1::Form1(QWidget* parent)
@@ -195,10 +281,9 @@ Form1::Form1(QWidget* parent)
   if (style != nullptr) {
     style->setParent(this);
     setStyle(style);
-    setPalette(style->standardPalette());
   }
-  QPalette windowPalette = palette();
-  windowPalette.setColor(QPalette::Window, ToColour(layout::kWindowBackground, palette()));
+  QPalette windowPalette = DesignedPalette();
+  windowPalette.setColor(QPalette::Window, ToColour(layout::kWindowBackground));
   setPalette(windowPalette);
   setAutoFillBackground(true);
   setFont(ToFont(layout::kWindowFont));
@@ -206,10 +291,16 @@ Form1::Form1(QWidget* parent)
   setWindowTitle(QString::fromLatin1(layout::kWindowTitle));
   setWindowIcon(
       QIcon(QPixmap::fromImage(LoadBakedImage(QStringLiteral(":/solvanix/icon-32.img")))));
-  setFixedSize(Pixels(layout::kClientWidthTwips), Pixels(layout::kClientHeightTwips));
+  // A fixed window: no maximize button, which a fixed size could not honour.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  new FixedWindowSize(this,
+                      {Pixels(layout::kClientWidthTwips), Pixels(layout::kClientHeightTwips)});
 
   BuildControls();
 
+  // The lists' popups are windows of their own: they take the style like every control.
   if (style != nullptr) {
     for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style);
   }
@@ -218,8 +309,7 @@ Form1::Form1(QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::BuildControls() {
-  const QPalette system = palette();
-  for (const ControlRow& row : layout::Controls()) CreateControl(row, this, system);
+  for (const ControlRow& row : layout::Controls()) CreateControl(row, this);
 
   auto control = [this](const char* name) {
     return findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
@@ -236,11 +326,9 @@ void Form1::BuildControls() {
   auto* listFilter = new ListKeystrokeFilter(this);
   for (const char* name : layout::ListBoxes()) {
     auto* list = qobject_cast<QComboBox*>(control(name));
-    list->installEventFilter(listFilter);
-    list->lineEdit()->installEventFilter(listFilter);
-    // Their values come from their lists: nothing may be pasted or dropped into them either.
-    list->lineEdit()->setAcceptDrops(false);
-    list->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    listFilter->Guard(list);
+    // The popup shows the list's own colours, not the desktop theme's.
+    list->view()->window()->setPalette(list->palette());
   }
 
   // Captions name their inputs for screen readers; results carry their caption and unit.

@@ -1,6 +1,8 @@
 #include "ui/layout.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace ui::layout {
 namespace {
@@ -33,8 +35,10 @@ constexpr std::array kControls = std::to_array<ControlRow>({
     // Header, version and credits.
     {"Shape4", Frame, 240, 240, 13575, 1935, kWindow, kBlack, kNoColour, Left, ""},
     {"Shape1", Frame, 240, 7560, 2655, 975, kWindow, kBlack, kNoColour, Left, ""},
-    {"Picture1", PictureBox, 480, 480, 3855, 1455, kWindow, kBlack, kButtonFace, Left, ""},
-    {"Picture2", PictureBox, 9720, 480, 3855, 1455, kWindow, kBlack, kButtonFace, Left, ""},
+    {"Picture1", PictureBox, 480, 480, 3855, 1455, kWindow, kBlack, kButtonFace, Left, "", nullptr,
+     "Bannière SOLVANIX : un projecteur et son faisceau"},
+    {"Picture2", PictureBox, 9720, 480, 3855, 1455, kWindow, kBlack, kButtonFace, Left, "", nullptr,
+     "Bannière SOLVANIX : un projecteur et son faisceau, en miroir"},
     {"Nom", Label, 4800, 600, 4455, 735, kTitle, kBlack, kMenu, Center, "SOLVANIX"},
     {"Label41", Label, 5760, 1440, 2655, 255, kTagline, kDarkGrey, kMenu, Left,
      "Logiciel de calcul pour Soft-edge"},
@@ -137,6 +141,17 @@ constexpr bool AllWholePixels() {
 }
 static_assert(AllWholePixels());
 
+// Every font is a whole number of pixels at the design resolution.
+constexpr bool AllFontsWholePixels() {
+  for (const ControlRow& row : kControls) {
+    if (row.font.points * kDesignDotsPerInch / 72 != PixelSize(row.font)) return false;
+  }
+  return true;
+}
+static_assert(AllFontsWholePixels());
+static_assert(PixelSize(kWindow) == 11 && PixelSize(kStandard) == 13 && PixelSize(kButton) == 27 &&
+              PixelSize(kTitle) == 35 && PixelSize(kRaisedDigit) == 6);
+
 constexpr std::array<ListItem, 1> kProjectorCounts = {{{"2", 0}}};
 constexpr std::array<ListItem, 3> kMatrices = {{{"XGA", 1}, {"SXGA+", 2}, {"HD", 3}}};
 constexpr std::array<ListItem, 5> kOverlaps = {
@@ -207,6 +222,11 @@ std::span<const ControlRow> Controls() { return kControls; }
 std::span<const ComboList> ComboLists() { return kComboLists; }
 std::span<const char* const> FocusOrder() { return kFocusOrder; }
 std::span<const ResultBinding> ResultBindings() { return kResultBindings; }
+bool ShowsResult(const char* labelName) {
+  const std::string_view name(labelName);
+  return std::any_of(kResultBindings.begin(), kResultBindings.end(),
+                     [&](const ResultBinding& binding) { return binding.valueLabel == name; });
+}
 std::span<const char* const> VersionLabels() { return kVersionLabels; }
 std::span<const char* const> CalculationInputs() { return kCalculationInputs; }
 std::span<const char* const> DimensionBoxes() { return kDimensionBoxes; }

@@ -27,6 +27,13 @@ struct FontSpec {
   bool underline = false;
 };
 
+// The window was drawn at 96 dots per inch, its fonts included: a font is as many pixels high as
+// it was there (8.25 pt is 11 px), so that text and boxes always scale together.
+inline constexpr int kDesignDotsPerInch = 96;
+constexpr int PixelSize(const FontSpec& font) {
+  return static_cast<int>(font.points * kDesignDotsPerInch / 72);
+}
+
 // An RGB triple, a Windows system colour by index (4, 9, 15 or 18), or nothing painted.
 struct Colour {
   enum class Source : std::uint8_t { Rgb, System, None };
@@ -48,7 +55,8 @@ struct ControlRow {
   Colour background;  // for the button, its face
   Align align;
   const char* caption;
-  const char* buddy = nullptr;  // the input a caption label stands beside
+  const char* buddy = nullptr;       // the input a caption label stands beside
+  const char* spokenName = nullptr;  // what a screen reader calls a control without a caption
 };
 
 // Rows in creation order: later rows lie above earlier ones where they overlap.
@@ -80,6 +88,8 @@ struct ResultBinding {
   const char* unitPowerLabel;  // a raised digit after the unit ("m" "2"), or nullptr
 };
 std::span<const ResultBinding> ResultBindings();
+// Whether the named label shows a result.
+bool ShowsResult(const char* labelName);
 
 // The version labels that open the about message.
 std::span<const char* const> VersionLabels();

@@ -1,3 +1,5 @@
+#include <QAction>
+#include <QMenu>
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
@@ -62,6 +64,35 @@ TEST_F(WindowTest, FocusStartsInTheWidthAndTabsThroughTheDesignOrder) {
   }
   QStringList reversed(kFocusOrder.rbegin(), kFocusOrder.rend());
   EXPECT_EQ(backwards, reversed);
+}
+
+// A focused OK button runs the calculation on Enter and keypad Enter, as on Space.
+class OkKeyTest : public WindowTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(OkKeyTest, RunsTheCalculation) {
+  Enter(kWorkedExampleInputs[0]);
+  Control("Command1")->setFocus();
+  QTest::keyClick(Control("Command1"), GetParam().key, GetParam().modifiers);
+  EXPECT_EQ(LabelText(QStringLiteral("Label32")), QStringLiteral("7,66"));
+  EXPECT_TRUE(TakeBoxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, OkKeyTest,
+                         testing::Values(KeyCase{"Return", Qt::Key_Return, Qt::NoModifier},
+                                         KeyCase{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
+                                         KeyCase{"Space", Qt::Key_Space, Qt::NoModifier}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Qt's own texts are French whatever the user's language.
+TEST_F(WindowTest, QtTextsAreFrench) {
+  std::unique_ptr<QMenu> menu(Control<QLineEdit>("Text1")->createStandardContextMenu());
+  QStringList texts;
+  for (const QAction* action : menu->actions()) {
+    texts << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+  }
+  EXPECT_TRUE(texts.contains(QStringLiteral("Coller")))
+      << texts.join(QLatin1Char('|')).toStdString();
+  EXPECT_TRUE(texts.contains(QStringLiteral("Tout sélectionner")));
 }
 
 }  // namespace

@@ -1,3 +1,7 @@
+#include <QHelpEvent>
+#include <QImage>
+#include <QToolTip>
+
 #include "tests/ui/window_fixture.h"
 
 namespace solvanix_test {
@@ -124,6 +128,29 @@ TEST_F(WindowTest, ResultValuesAreReadAsTheirText) {
   ClickOk();
   EXPECT_EQ(Control("Label2")->accessibleName(), QStringLiteral("12"));
   EXPECT_EQ(Control("Label32")->accessibleName(), QStringLiteral("7,66"));
+}
+
+// A value too wide for its box is painted "###", never cut to other digits; the label still
+// holds, shows in its tooltip and names the whole value.
+TEST_F(WindowTest, ValueTooWideShowsHashesYetKeepsTheWholeValue) {
+  Enter({"99999", "99999", "2", "XGA", "128", "1.8"});
+  ClickOk();
+  ASSERT_TRUE(TakeBoxes().empty());
+  auto* surface = Control<QLabel>("Label2");
+  const QString whole = QStringLiteral("9999800001");
+  ASSERT_EQ(surface->text(), whole);
+  EXPECT_EQ(surface->accessibleName(), whole);
+  const QImage painted = surface->grab().toImage();
+  QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), surface->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(surface, &hover);
+  EXPECT_EQ(QToolTip::text(), whole);
+  surface->setText(QStringLiteral("###"));
+  EXPECT_EQ(painted, surface->grab().toImage());
+  // A value that fits is painted as it is, and needs no tooltip.
+  auto* ratio = Control<QLabel>("Label1");
+  const QImage one = ratio->grab().toImage();
+  ratio->setText(QStringLiteral("###"));
+  EXPECT_NE(one, ratio->grab().toImage());
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "tests/ui/window_fixture.h"
 
@@ -65,16 +67,10 @@ TEST_F(WindowTest, DroppedCommaBecomesAPoint) {
   EXPECT_EQ(box->text(), QStringLiteral("1.5"));
 }
 
-struct KeyCase {
-  const char* name;
-  Qt::Key key;
-  Qt::KeyboardModifiers modifiers;
-};
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
-
 class ListKeyTest : public WindowTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(ListKeyTest, CharacterKeysChangeNothing) {
+  QGuiApplication::clipboard()->setText(QStringLiteral("00"));  // what a paste would bring
   for (const char* name : {"Combo1", "Combo3", "Combo5", "Combo6"}) {
     auto* list = Control<QComboBox>(name);
     list->setCurrentIndex(0);
@@ -96,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Filters, ListKeyTest,
                                          KeyCase{"Enter", Qt::Key_Return, Qt::NoModifier},
                                          KeyCase{"Escape", Qt::Key_Escape, Qt::NoModifier},
                                          KeyCase{"PasteShortcut", Qt::Key_V, Qt::ControlModifier},
+                                         KeyCase{"ShiftInsert", Qt::Key_Insert, Qt::ShiftModifier},
                                          KeyCase{"CutShortcut", Qt::Key_X, Qt::ControlModifier}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -109,6 +106,40 @@ TEST_F(WindowTest, ListsStillAnswerArrowsAndDelete) {
   list->lineEdit()->selectAll();
   QTest::keyClick(list, Qt::Key_Delete);
   EXPECT_EQ(list->currentText(), QString());
+}
+
+// Typing into the open list must not move its highlight; the arrows and Enter still choose.
+TEST_F(WindowTest, OpenListDiscardsTypingButChoosesWithArrows) {
+  auto* list = Control<QComboBox>("Combo3");
+  list->setFocus();
+  list->showPopup();
+  QAbstractItemView* popup = list->view();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(popup->window()));
+  const int highlighted = popup->currentIndex().row();
+  QTest::keyClicks(popup, QStringLiteral("H"));  // would jump to "HD"
+  EXPECT_EQ(popup->currentIndex().row(), highlighted);
+  QTest::keyClick(popup, Qt::Key_Down);
+  QTest::keyClick(popup, Qt::Key_Return);
+  EXPECT_EQ(list->currentIndex(), highlighted + 1);
+}
+
+// The wheel over a list that does not have the focus neither changes it nor takes the focus.
+TEST_F(WindowTest, WheelChangesOnlyTheFocusedList) {
+  auto* list = Control<QComboBox>("Combo6");
+  auto wheel = [&] {
+    for (int notch = 0; notch < 3; ++notch) {
+      QWheelEvent event(QPointF(10, 10), list->mapToGlobal(QPointF(10, 10)), QPoint(),
+                        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(list, &event);
+    }
+  };
+  Control("Text1")->setFocus();
+  wheel();
+  EXPECT_EQ(list->currentIndex(), -1);
+  EXPECT_TRUE(Control("Text1")->hasFocus());
+  list->setFocus();
+  wheel();
+  EXPECT_NE(list->currentIndex(), -1);
 }
 
 TEST_F(WindowTest, ListsRefuseDrops) {

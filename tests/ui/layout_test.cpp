@@ -95,7 +95,7 @@ TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
     EXPECT_EQ(control->geometry(),
               QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
     EXPECT_EQ(control->font().family(), QString::fromLatin1(row.font.face));
-    EXPECT_DOUBLE_EQ(control->font().pointSizeF(), row.font.points);
+    EXPECT_EQ(control->font().pixelSize(), ui::layout::PixelSize(row.font));
     EXPECT_EQ(control->font().weight(), row.font.weight);
     EXPECT_EQ(control->font().italic(), row.font.italic);
     EXPECT_EQ(control->font().underline(), row.font.underline);
@@ -228,6 +228,21 @@ TEST_F(WindowTest, OkButtonFaceIsSolidRed) {
   EXPECT_EQ(face.pixelColor(3, face.height() / 2), QColor(255, 0, 0));
 }
 
+// The focus on OK is a dotted rectangle inside the face, black dots on the red.
+TEST_F(WindowTest, OkButtonFocusIsDottedAndVisible) {
+  QWidget* ok = Control("Command1");
+  const QColor red(255, 0, 0);
+  EXPECT_EQ(ok->grab().toImage().pixelColor(3, 3), red);
+  ok->setFocus();
+  ASSERT_TRUE(ok->hasFocus());
+  const QImage focused = ok->grab().toImage();
+  const int bottom = focused.height() - 4;
+  EXPECT_EQ(focused.pixelColor(3, 3), QColor(Qt::black));
+  EXPECT_EQ(focused.pixelColor(4, 3), red);
+  EXPECT_EQ(focused.pixelColor(3 + (bottom - 3) % 2, bottom), QColor(Qt::black));
+  EXPECT_EQ(focused.pixelColor(3 + (bottom - 2) % 2, bottom), red);
+}
+
 TEST_F(WindowTest, BannersShowTheSamePictureMirrored) {
   const QImage left = static_cast<ui::PictureBox*>(Control("Picture1"))->picture().toImage();
   const QImage right = static_cast<ui::PictureBox*>(Control("Picture2"))->picture().toImage();
@@ -264,6 +279,9 @@ TEST_F(WindowTest, InputsAndResultsAreNamedForScreenReaders) {
   EXPECT_EQ(Control("Label1")->accessibleDescription(), QStringLiteral("Ratio écran"));
   EXPECT_EQ(Control("Label29")->accessibleDescription(),
             QStringLiteral("Entraxe des projecteurs, m"));
+  // The banners take the focus, so they say what they are.
+  EXPECT_TRUE(Control("Picture1")->accessibleName().startsWith(QStringLiteral("Bannière")));
+  EXPECT_NE(Control("Picture2")->accessibleName(), Control("Picture1")->accessibleName());
 }
 
 // No caption, unit or worked-example value may be cut off by its box under the fonts in use.

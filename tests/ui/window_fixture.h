@@ -31,6 +31,14 @@ inline const QStringList kWorkedExampleInputs[] = {{"6", "2", "2", "XGA", "128",
                                                    {"4", "2.25", "2", "SXGA+", "64", "1.4"},
                                                    {"8", "2.5", "2", "HD", "256", "0.73"}};
 
+// A key a user presses, with its modifiers, named for the test's name.
+struct KeyCase {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+inline void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
 struct CaughtBox {
   QString title;
   QString text;
