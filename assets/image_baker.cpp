@@ -1,5 +1,5 @@
 // Build step: decodes a picture (the JPEG banner, the PNG icon) once, at build time, into the
-// plain pixel layout that ui/baked_image.h reads back. The window then shows the very pixels of
+// plain pixel layout that ui/qt/baked_image.h reads back. The window then shows the very pixels of
 // the JPEG without loading an image decoder at start-up.
 //   solvanix_image_baker <picture> <baked output>
 #include <QCoreApplication>

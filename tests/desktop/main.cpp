@@ -8,12 +8,12 @@
 #include <cstring>
 
 #include "tests/desktop/grab.h"
-#include "ui/program.h"
+#include "ui/qt/program.h"
 
 int main(int argc, char** argv) {
   const bool grabbing = argc == 3 && std::strcmp(argv[1], "--grab-to") == 0;
   if (!grabbing) qputenv("QT_QPA_PLATFORM", "xcb");
-  ui::Program program(argv[0]);
+  ui::qt::Program program(argv[0]);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   if (grabbing) return solvanix_test::SaveGrabs(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
   testing::InitGoogleTest(&argc, argv);

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
+#include "ui/description/texts.h"
 
 namespace solvanix_test {
 namespace {
@@ -17,7 +18,7 @@ TEST_P(AboutTest, EitherVersionLabelShowsTheSameBox) {
   const std::vector<CaughtBox> boxes = TakeBoxes();
   ASSERT_EQ(boxes.size(), 1u);
   const CaughtBox& box = boxes[0];
-  EXPECT_EQ(box.title, QStringLiteral("SOLVANIX v1.64 Light"));
+  EXPECT_EQ(box.title, QStringLiteral("SOLVANIX v%1 Light").arg(ui::texts::kVersion));
   EXPECT_EQ(box.icon, QMessageBox::Information);
   EXPECT_EQ(box.buttons, QStringList{QStringLiteral("OK")});
   EXPECT_TRUE(box.parentedToWindow);

@@ -5,8 +5,9 @@
 #include <QPalette>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/controls.h"
-#include "ui/layout.h"
+#include "ui/description/layout.h"
+#include "ui/description/texts.h"
+#include "ui/qt/controls.h"
 
 namespace solvanix_test {
 namespace {
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlacedControl{"Ecran", 192, 168, 73, 25, "Ecran:"},
                     PlacedControl{"Nom", 320, 40, 297, 49, "SOLVANIX"},
                     PlacedControl{"Label41", 384, 96, 177, 17, "Logiciel de calcul pour Soft-edge"},
-                    PlacedControl{"Version_1", 832, 152, 65, 17, "Version:1.64"},
+                    PlacedControl{"Version_1", 832, 152, 65, 17, nullptr},
                     PlacedControl{"Version_2", 584, 88, 41, 17, "LIGHT"},
                     PlacedControl{"Shape4", 16, 16, 905, 129, nullptr},
                     PlacedControl{"Picture2", 648, 32, 257, 97, nullptr},
@@ -63,28 +64,33 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, WindowHasItsFixedClientAreaTitleAndIcon) {
   EXPECT_EQ(window_->size(), QSize(938, 586));
   EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
-  EXPECT_EQ(window_->windowTitle(), QStringLiteral("SOLVANIX V1.64 Light"));
+  // The version comes from the build, into the title and the version label alike.
+  EXPECT_EQ(window_->windowTitle(), QStringLiteral("SOLVANIX V%1 Light").arg(ui::texts::kVersion));
+  EXPECT_EQ(LabelText(QStringLiteral("Version_1")),
+            QStringLiteral("Version:%1").arg(ui::texts::kVersion));
   EXPECT_FALSE(window_->windowIcon().isNull());
   EXPECT_EQ(window_->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
 }
 
-QColor Resolve(const Colour& colour, const QPalette& system) {
-  if (colour.source == Colour::Source::Rgb) return QColor::fromRgb(colour.value);
-  switch (colour.value) {
-    case 4:
-      return system.color(QPalette::Window);
-    case 9:
-      return system.color(QPalette::Base);
-    case 15:
-      return system.color(QPalette::Button);
-    default:
-      return system.color(QPalette::ButtonText);
+// The system colours are fixed, whatever the desktop's theme: the light scheme the window was
+// drawn in.
+QColor Resolve(const Colour& colour) {
+  using ui::layout::SystemColour;
+  if (colour.source == Colour::Source::Rgb) return QColor::fromRgb(colour.rgb);
+  switch (colour.system) {
+    case SystemColour::TitleBarText:
+      return Qt::white;
+    case SystemColour::ButtonText:
+      return Qt::black;
+    case SystemColour::MenuBackground:
+    case SystemColour::ButtonFace:
+      break;
   }
+  return {0xef, 0xef, 0xef};
 }
 
 // Every row of the layout table became a widget of the right kind, place, font and colours.
 TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
-  const QPalette system = window_->palette();
   int built = 0;
   for (const ControlRow& row : ui::layout::Controls()) {
     SCOPED_TRACE(row.name);
@@ -99,7 +105,7 @@ TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
     EXPECT_EQ(control->font().weight(), row.font.weight);
     EXPECT_EQ(control->font().italic(), row.font.italic);
     EXPECT_EQ(control->font().underline(), row.font.underline);
-    const QColor text = Resolve(row.text, system);
+    const QColor text = Resolve(row.text);
     switch (row.kind) {
       case Kind::Label: {
         auto* label = qobject_cast<QLabel*>(control);
@@ -109,7 +115,7 @@ TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
         const bool painted = row.background.source != Colour::Source::None;
         EXPECT_EQ(label->autoFillBackground(), painted);
         if (painted) {
-          EXPECT_EQ(label->palette().color(QPalette::Window), Resolve(row.background, system));
+          EXPECT_EQ(label->palette().color(QPalette::Window), Resolve(row.background));
         }
         EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
         break;
@@ -119,7 +125,7 @@ TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->maxLength(), 5);
         EXPECT_EQ(box->palette().color(QPalette::Text), text);
-        EXPECT_EQ(box->palette().color(QPalette::Base), Resolve(row.background, system));
+        EXPECT_EQ(box->palette().color(QPalette::Base), Resolve(row.background));
         break;
       }
       case Kind::ComboBox: {
@@ -244,8 +250,8 @@ TEST_F(WindowTest, OkButtonFocusIsDottedAndVisible) {
 }
 
 TEST_F(WindowTest, BannersShowTheSamePictureMirrored) {
-  const QImage left = static_cast<ui::PictureBox*>(Control("Picture1"))->picture().toImage();
-  const QImage right = static_cast<ui::PictureBox*>(Control("Picture2"))->picture().toImage();
+  const QImage left = static_cast<ui::qt::PictureBox*>(Control("Picture1"))->picture().toImage();
+  const QImage right = static_cast<ui::qt::PictureBox*>(Control("Picture2"))->picture().toImage();
   ASSERT_EQ(left.size(), QSize(250, 90));
   // Baked at build time, yet the very pixels of the committed JPEG.
   const QImage jpeg(QStringLiteral(SOLVANIX_ASSETS_DIR "/banner.jpg"));

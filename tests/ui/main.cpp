@@ -2,11 +2,11 @@
 
 #include <QLocale>
 
-#include "ui/program.h"
+#include "ui/qt/program.h"
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  ui::Program program(argv[0]);
+  ui::qt::Program program(argv[0]);
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-namespace ui {
+namespace ui::qt {
 
 class PictureBox : public QWidget {
  public:
@@ -44,7 +44,6 @@ class SolidFaceButton : public QPushButton {
 class ValueLabel : public QLabel {
  public:
   using QLabel::QLabel;
-  static constexpr const char* kDoesNotFit = "###";
   bool fits() const;
 
  protected:
@@ -52,4 +51,4 @@ class ValueLabel : public QLabel {
   bool event(QEvent* event) override;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

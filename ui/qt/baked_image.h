@@ -5,9 +5,9 @@
 class QImage;
 class QString;
 
-namespace ui {
+namespace ui::qt {
 
 // A null image when the resource is missing or malformed.
 QImage LoadBakedImage(const QString& resourcePath);
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -1,6 +1,6 @@
-// What the input controls accept. In the two dimension boxes a decimal comma, typed, pasted or
-// dropped, becomes the decimal point the calculation reads. The four lists take their values
-// from their lists only: nothing typed, pasted, dropped or composed reaches their edit fields.
+// The keystroke rules in Qt. In the two dimension boxes a decimal comma, typed, pasted or dropped,
+// becomes the decimal point the calculation reads. The four lists take their values from their
+// lists only: nothing typed, pasted, dropped or composed reaches their edit fields.
 #pragma once
 
 #include <QObject>
@@ -8,7 +8,7 @@
 
 class QComboBox;
 
-namespace ui {
+namespace ui::qt {
 
 class DecimalPointValidator : public QValidator {
  public:
@@ -31,4 +31,4 @@ class ListKeystrokeFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -6,7 +6,7 @@
 
 #include <QApplication>
 
-namespace ui {
+namespace ui::qt {
 
 // Where Qt may choose its platform, a Wayland session with an X server beside it runs the
 // window through that X server: Qt 6.4 draws a maximize button on Wayland that a fixed-size
@@ -30,4 +30,4 @@ class Program : private detail::ProgramName, public QApplication {
   explicit Program(char* programName);
 };
 
-}  // namespace ui
+}  // namespace ui::qt

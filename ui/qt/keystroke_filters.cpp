@@ -1,4 +1,4 @@
-#include "ui/keystroke_filters.h"
+#include "ui/qt/keystroke_filters.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-namespace ui {
+#include "ui/description/keystroke_rules.h"
+
+namespace ui::qt {
 namespace {
 
 bool IsPaste(const QKeyEvent* key) {
@@ -44,8 +46,9 @@ bool DiscardedInPopup(const QKeyEvent* key) {
 
 }  // namespace
 
+// Typed, pasted or dropped: every character passes the dimension boxes' rule.
 QValidator::State DecimalPointValidator::validate(QString& input, int&) const {
-  input.replace(QLatin1Char(','), QLatin1Char('.'));
+  for (QChar& c : input) c = QChar(keystrokes::Filtered(layout::Kind::TextBox, c.unicode()));
   return Acceptable;
 }
 
@@ -88,4 +91,4 @@ bool ListKeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-}  // namespace ui
+}  // namespace ui::qt

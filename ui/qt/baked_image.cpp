@@ -1,4 +1,4 @@
-#include "ui/baked_image.h"
+#include "ui/qt/baked_image.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace ui {
+namespace ui::qt {
 namespace {
 
 constexpr char kMagic[] = "SVXIMG01";
@@ -48,4 +48,4 @@ QImage LoadBakedImage(const QString& resourcePath) {
   return image;
 }
 
-}  // namespace ui
+}  // namespace ui::qt

@@ -1,9 +1,9 @@
-#include "ui/program.h"
+#include "ui/qt/program.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace ui {
+namespace ui::qt {
 
 void PreferXWaylandForAFixedWindow() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
@@ -27,4 +27,4 @@ Program::Program(char* programName) : ProgramName(programName), QApplication(qtA
   LoadFrenchQtTexts(*this);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

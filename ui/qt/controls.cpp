@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "ui/qt/controls.h"
 
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -8,7 +8,9 @@
 #include <QStyleOptionFocusRect>
 #include <QToolTip>
 
-namespace ui {
+#include "ui/description/texts.h"
+
+namespace ui::qt {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
@@ -103,7 +105,7 @@ void ValueLabel::paintEvent(QPaintEvent* event) {
   }
   QPainter painter(this);
   style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
-                        isEnabled(), QString::fromLatin1(kDoesNotFit), foregroundRole());
+                        isEnabled(), QString::fromLatin1(texts::kDoesNotFit), foregroundRole());
 }
 
 bool ValueLabel::event(QEvent* event) {
@@ -119,4 +121,4 @@ bool ValueLabel::event(QEvent* event) {
   return QLabel::event(event);
 }
 
-}  // namespace ui
+}  // namespace ui::qt

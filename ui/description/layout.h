@@ -1,0 +1,411 @@
+// The main window as data, for every front-end: one row per control, in twips, with its font,
+// colours and caption, then the lists' items, the focus order, which label shows which result and
+// the other roles controls play. A renderer builds every control from these rows in one loop and
+// looks controls up by name; nothing else places, styles or names them.
+//
+// Every name a table below uses must be a row of kControls with the right kind. The checks at the
+// end of this header run at compile time, so a misspelt name is a build error.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "calc/blend.h"
+#include "ui/description/texts.h"
+
+namespace ui::layout {
+
+inline constexpr int kTwipsPerPixel = 15;  // at 96 dots per inch
+constexpr int Pixels(int twips) { return twips / kTwipsPerPixel; }
+
+inline constexpr int kClientWidthTwips = 14070;
+inline constexpr int kClientHeightTwips = 8790;
+
+enum class Kind : std::uint8_t { Label, TextBox, ComboBox, Button, Frame, PictureBox };
+enum class Align : std::uint8_t { Left, Right, Center };
+
+enum class Charset : std::uint8_t { Default, Oem };
+
+struct FontSpec {
+  const char* face;
+  double points;
+  int weight;  // 400 regular, 700 bold
+  bool italic = false;
+  bool underline = false;
+  Charset charset = Charset::Default;
+};
+
+// The window was drawn at 96 dots per inch, its fonts included: a font is as many pixels high as
+// it was there (8.25 pt is 11 px), so that text and boxes always scale together.
+inline constexpr int kDesignDotsPerInch = 96;
+constexpr int PixelSize(const FontSpec& font) {
+  return static_cast<int>(font.points * kDesignDotsPerInch / 72);
+}
+
+// The Windows system colours the window uses, by their Windows index.
+enum class SystemColour : std::uint8_t {
+  MenuBackground = 4,
+  TitleBarText = 9,  // white in the usual colour schemes
+  ButtonFace = 15,
+  ButtonText = 18,
+};
+
+// An RGB triple, a Windows system colour, or nothing painted.
+struct Colour {
+  enum class Source : std::uint8_t { Rgb, System, None };
+  Source source;
+  std::uint32_t rgb = 0;  // 0xRRGGBB
+  SystemColour system = SystemColour::MenuBackground;
+};
+constexpr Colour Rgb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+  return {Colour::Source::Rgb, (r << 16) | (g << 8) | b};
+}
+constexpr Colour System(SystemColour colour) { return {Colour::Source::System, 0, colour}; }
+inline constexpr Colour kNoColour{Colour::Source::None};
+
+struct ControlRow {
+  const char* name;  // object name; an element of a control array is "Name_Index"
+  Kind kind;
+  int left, top, width, height;  // twips
+  FontSpec font;
+  Colour text;
+  Colour background;  // for the button, its face
+  Align align;
+  const char* caption;
+  const char* buddy = nullptr;       // the input a caption label stands beside
+  const char* spokenName = nullptr;  // what a screen reader calls a control without a caption
+};
+
+namespace fonts {
+inline constexpr FontSpec kWindow{"MS Sans Serif", 8.25, 400};
+inline constexpr FontSpec kStandard{"MS Sans Serif", 9.75, 700};
+inline constexpr FontSpec kHeading{"MS Sans Serif", 12, 700, true, true};
+inline constexpr FontSpec kMatrixCaption{"MS Sans Serif", 8.25, 700};
+inline constexpr FontSpec kEdition{"MS Sans Serif", 8.25, 400, true};
+inline constexpr FontSpec kButton{"Tahoma", 20.25, 700};
+inline constexpr FontSpec kTitle{"Papyrus", 26.25, 700, false, true};
+inline constexpr FontSpec kTagline{"Papyrus", 8.25, 400};
+inline constexpr FontSpec kRaisedDigit{"Terminal", 4.5, 700, false, false, Charset::Oem};
+}  // namespace fonts
+
+// The window's own font, which every control without another font shares, and its background.
+inline constexpr FontSpec kWindowFont = fonts::kWindow;
+inline constexpr Colour kWindowBackground = System(SystemColour::MenuBackground);
+
+namespace detail {
+
+using namespace fonts;  // NOLINT(google-build-using-namespace): the table reads better
+using enum Kind;
+using enum Align;
+
+inline constexpr Colour kMenu = System(SystemColour::MenuBackground);
+inline constexpr Colour kTitleText = System(SystemColour::TitleBarText);
+inline constexpr Colour kButtonFace = System(SystemColour::ButtonFace);
+inline constexpr Colour kButtonText = System(SystemColour::ButtonText);
+inline constexpr Colour kBlack = Rgb(0, 0, 0);
+inline constexpr Colour kDarkGrey = Rgb(64, 64, 64);
+inline constexpr Colour kGrey = Rgb(128, 128, 128);
+inline constexpr Colour kRed = Rgb(255, 0, 0);
+
+inline constexpr auto kControls = std::to_array<ControlRow>({
+    // Header, version and credits.
+    {"Shape4", Frame, 240, 240, 13575, 1935, kWindow, kBlack, kNoColour, Left, ""},
+    {"Shape1", Frame, 240, 7560, 2655, 975, kWindow, kBlack, kNoColour, Left, ""},
+    {"Picture1", PictureBox, 480, 480, 3855, 1455, kWindow, kBlack, kButtonFace, Left, "", nullptr,
+     "Bannière SOLVANIX : un projecteur et son faisceau"},
+    {"Picture2", PictureBox, 9720, 480, 3855, 1455, kWindow, kBlack, kButtonFace, Left, "", nullptr,
+     "Bannière SOLVANIX : un projecteur et son faisceau, en miroir"},
+    {"Nom", Label, 4800, 600, 4455, 735, kTitle, kBlack, kMenu, Center, "SOLVANIX"},
+    {"Label41", Label, 5760, 1440, 2655, 255, kTagline, kDarkGrey, kMenu, Left,
+     "Logiciel de calcul pour Soft-edge"},
+    {"Version_2", Label, 8760, 1320, 615, 255, kEdition, kDarkGrey, kMenu, Center, "LIGHT"},
+    {"Version_1", Label, 12480, 2280, 975, 255, kWindow, kGrey, kMenu, Center,
+     texts::kVersionCaption},
+    {"Date_1", Label, 360, 7680, 2295, 255, kWindow, kDarkGrey, kMenu, Center,
+     "Conçu par l'équipe SOLVANIX"},
+    {"Date_0", Label, 360, 7920, 2295, 255, kWindow, kDarkGrey, kMenu, Center,
+     "Pour la projection multiple"},
+    {"Date_2", Label, 360, 8160, 2295, 255, kWindow, kDarkGrey, kMenu, Center,
+     "Édition gratuite, 2026"},
+
+    // Input captions and units.
+    {"Ecran", Label, 2880, 2520, 1095, 375, kHeading, kDarkGrey, kMenu, Right, "Ecran:"},
+    {"Largeur", Label, 2520, 3120, 1455, 255, kStandard, kButtonText, kMenu, Right,
+     "Largeur totale:", "Text1"},
+    {"Label44", Label, 4920, 3240, 375, 255, kStandard, kButtonText, kMenu, Left, "m"},
+    {"Hauteur", Label, 2520, 3600, 1455, 255, kStandard, kButtonText, kMenu, Right,
+     "Hauteur totale:", "Text2"},
+    {"Label42_17", Label, 4920, 3720, 375, 255, kStandard, kButtonText, kMenu, Left, "m"},
+    {"Projecteur", Label, 2520, 4200, 1455, 375, kHeading, kDarkGrey, kMenu, Right, "Projecteur:"},
+    {"Label3", Label, 1800, 4800, 2175, 255, kStandard, kButtonText, kMenu, Right,
+     "Nbe de projecteurs:", "Combo1"},
+    {"Lmatrice", Label, 1800, 5280, 2175, 255, kStandard, kButtonText, kMenu, Right,
+     "Matrice:", "Combo3"},
+    {"Label4", Label, 5280, 5280, 1095, 255, kMatrixCaption, kButtonText, kButtonFace, Left, ""},
+    {"Recouvrement", Label, 1800, 5760, 2175, 255, kStandard, kButtonText, kMenu, Right,
+     "Recouvrement:", "Combo5"},
+    {"Label42_21", Label, 5400, 5760, 615, 255, kStandard, kButtonText, kMenu, Left, "pixels"},
+    {"Focale", Label, 2520, 6240, 1455, 255, kStandard, kButtonText, kMenu, Right,
+     "Focale:", "Combo6"},
+
+    // Inputs.
+    {"Text1", TextBox, 4080, 3120, 735, 315, kStandard, kBlack, kTitleText, Left, ""},
+    {"Text2", TextBox, 4080, 3600, 735, 315, kStandard, kBlack, kTitleText, Left, ""},
+    {"Combo1", ComboBox, 4080, 4680, 1095, 360, kStandard, kBlack, kTitleText, Left, ""},
+    {"Combo3", ComboBox, 4080, 5160, 1095, 360, kStandard, kBlack, kTitleText, Left, ""},
+    {"Combo5", ComboBox, 4080, 5640, 1095, 360, kStandard, kBlack, kTitleText, Left, ""},
+    {"Combo6", ComboBox, 4080, 6120, 1095, 360, kStandard, kBlack, kTitleText, Left, ""},
+    {"Command1", Button, 6480, 7560, 975, 495, kButton, kButtonText, kRed, Center, "OK"},
+
+    // Result rows: caption, value, unit.
+    {"Ratio", Label, 7680, 2760, 3015, 255, kStandard, kButtonText, kMenu, Right, "Ratio écran:"},
+    {"Label1", Label, 10920, 2760, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Surface", Label, 7680, 3120, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Surface écran:"},
+    {"Label2", Label, 10680, 3120, 855, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_0", Label, 11640, 3120, 255, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label43", Label, 11760, 3120, 135, 255, kRaisedDigit, kBlack, kNoColour, Right, "2"},
+    {"Label5", Label, 6840, 3480, 3855, 255, kStandard, kButtonText, kMenu, Right,
+     "Résolution horizontale totale utile:"},
+    {"Label23", Label, 10800, 3480, 735, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_1", Label, 11640, 3480, 735, 255, kStandard, kBlack, kMenu, Left, "pixels"},
+    {"Label6", Label, 7200, 3840, 3495, 255, kStandard, kButtonText, kMenu, Right,
+     "Résolution verticale totale utile:"},
+    {"Label24", Label, 10800, 3840, 735, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_2", Label, 11640, 3840, 735, 255, kStandard, kBlack, kMenu, Left, "pixels"},
+    {"Label7", Label, 7680, 4200, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Largeur utile de l'image:"},
+    {"Label25", Label, 10920, 4200, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_3", Label, 11640, 4200, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label8", Label, 7680, 4560, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Hauteur utile de l'image:"},
+    {"Label26", Label, 10920, 4560, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_4", Label, 11640, 4560, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label9", Label, 7680, 4920, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Largeur recouvrement:"},
+    {"Label27", Label, 10920, 4920, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_5", Label, 11640, 4920, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label10", Label, 7680, 5400, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Taille d'un pixel:"},
+    {"Label28", Label, 10920, 5400, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_6", Label, 11640, 5400, 735, 255, kStandard, kBlack, kMenu, Left, "mm"},
+    {"Label11", Label, 7680, 5760, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Entraxe des projecteurs:"},
+    {"Label29", Label, 10920, 5760, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_7", Label, 11640, 5760, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label12", Label, 7680, 6120, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Largeur d'une image:"},
+    {"Label30", Label, 10920, 6120, 615, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_8", Label, 11640, 6120, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label13", Label, 7680, 6480, 3015, 255, kStandard, kButtonText, kMenu, Right,
+     "Distance de l'objectif:"},
+    {"Label31", Label, 10800, 6480, 735, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_9", Label, 11640, 6480, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label14", Label, 8880, 6840, 1815, 255, kStandard, kButtonText, kMenu, Right,
+     "Recul totale utile:"},
+    {"Label32", Label, 10800, 6840, 735, 255, kStandard, kBlack, kMenu, Right, ""},
+    {"Label42_10", Label, 11640, 6840, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+});
+
+}  // namespace detail
+
+inline constexpr std::size_t kControlCount = detail::kControls.size();
+
+// Rows in creation order: later rows lie above earlier ones where they overlap.
+constexpr std::span<const ControlRow> Controls() { return detail::kControls; }
+
+// The position of the named control in Controls(); kControlCount for a name that is not there.
+constexpr std::size_t IndexOf(std::string_view name) {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (name == detail::kControls[i].name) return i;
+  }
+  return kControlCount;
+}
+
+// A control that the program itself refers to: its index is checked when it is built.
+struct ControlRef {
+  std::size_t index;
+  consteval ControlRef(const char* name) : index(IndexOf(name)) {  // NOLINT: names convert
+    if (index == kControlCount) throw "no control of that name";   // a build error, not a throw
+  }
+  constexpr const ControlRow& Row() const { return detail::kControls[index]; }
+  constexpr const char* Name() const { return Row().name; }
+};
+
+struct ListItem {
+  const char* text;
+  int itemData;
+};
+struct ComboList {
+  ControlRef combo;
+  std::span<const ListItem> items;
+};
+
+// Which label shows each result, and which labels describe it to a screen reader.
+struct ResultBinding {
+  blend::ResultId id;
+  ControlRef valueLabel;
+  ControlRef captionLabel;
+  const ControlRef* unitLabel;       // nullptr when the value has no unit
+  const ControlRef* unitPowerLabel;  // a raised digit after the unit ("m" "2"), or nullptr
+};
+
+namespace detail {
+
+inline constexpr std::array<ListItem, 1> kProjectorCounts = {{{"2", 0}}};
+inline constexpr std::array<ListItem, 3> kMatrices = {{{"XGA", 1}, {"SXGA+", 2}, {"HD", 3}}};
+inline constexpr std::array<ListItem, 5> kOverlaps = {
+    {{"16", 0}, {"32", 0}, {"64", 0}, {"128", 0}, {"256", 0}}};
+inline constexpr std::array<ListItem, 16> kThrowRatios = {{{"0.67", 0},
+                                                           {"0.73", 0},
+                                                           {"0.8", 0},
+                                                           {"1.2", 0},
+                                                           {"1.4", 0},
+                                                           {"1.5", 0},
+                                                           {"1.8", 0},
+                                                           {"2", 0},
+                                                           {"2.6", 0},
+                                                           {"2.8", 0},
+                                                           {"4.1", 0},
+                                                           {"4.5", 0},
+                                                           {"6.9", 0},
+                                                           {"7.5", 0},
+                                                           {"10.4", 0},
+                                                           {"11.2", 0}}};
+
+inline constexpr std::array<ComboList, 4> kComboLists = {{
+    {"Combo1", kProjectorCounts},
+    {"Combo3", kMatrices},
+    {"Combo5", kOverlaps},
+    {"Combo6", kThrowRatios},
+}};
+
+inline constexpr std::array<ControlRef, 9> kFocusOrder = {
+    "Text1", "Text2", "Command1", "Picture1", "Picture2", "Combo1", "Combo3", "Combo5", "Combo6"};
+
+inline constexpr ControlRef kMetre = "Label42_0";
+inline constexpr ControlRef kSquare = "Label43";
+inline constexpr ControlRef kPixelsUnits[] = {"Label42_1", "Label42_2"};
+inline constexpr ControlRef kMetreUnits[] = {"Label42_3", "Label42_4", "Label42_5", "Label42_7",
+                                             "Label42_8", "Label42_9", "Label42_10"};
+inline constexpr ControlRef kMillimetre = "Label42_6";
+
+inline constexpr std::array<ResultBinding, blend::kResultCount> kResultBindings = {{
+    {blend::ResultId::MatrixCaption, "Label4", "Lmatrice", nullptr, nullptr},
+    {blend::ResultId::ScreenRatio, "Label1", "Ratio", nullptr, nullptr},
+    {blend::ResultId::ScreenSurface, "Label2", "Surface", &kMetre, &kSquare},
+    {blend::ResultId::TotalHorizontalPixels, "Label23", "Label5", &kPixelsUnits[0], nullptr},
+    {blend::ResultId::TotalVerticalPixels, "Label24", "Label6", &kPixelsUnits[1], nullptr},
+    {blend::ResultId::UsefulWidth, "Label25", "Label7", &kMetreUnits[0], nullptr},
+    {blend::ResultId::UsefulHeight, "Label26", "Label8", &kMetreUnits[1], nullptr},
+    {blend::ResultId::OverlapWidth, "Label27", "Label9", &kMetreUnits[2], nullptr},
+    {blend::ResultId::PixelSize, "Label28", "Label10", &kMillimetre, nullptr},
+    {blend::ResultId::ImageWidth, "Label30", "Label12", &kMetreUnits[4], nullptr},
+    {blend::ResultId::ProjectorSpacing, "Label29", "Label11", &kMetreUnits[3], nullptr},
+    {blend::ResultId::LensDistance, "Label31", "Label13", &kMetreUnits[5], nullptr},
+    {blend::ResultId::TotalThrowDepth, "Label32", "Label14", &kMetreUnits[6], nullptr},
+}};
+
+inline constexpr std::array<ControlRef, 2> kVersionLabels = {"Version_1", "Version_2"};
+inline constexpr std::array<ControlRef, 6> kCalculationInputs = {"Text1",  "Text2",  "Combo1",
+                                                                 "Combo3", "Combo5", "Combo6"};
+
+}  // namespace detail
+
+constexpr std::span<const ComboList> ComboLists() { return detail::kComboLists; }
+// The focus order of the inputs, the button and the pictures, ending back at the first.
+constexpr std::span<const ControlRef> FocusOrder() { return detail::kFocusOrder; }
+constexpr std::span<const ResultBinding> ResultBindings() { return detail::kResultBindings; }
+constexpr const ResultBinding& BindingOf(blend::ResultId id) {
+  return detail::kResultBindings[static_cast<std::size_t>(id)];
+}
+// The version labels that open the about message.
+constexpr std::span<const ControlRef> VersionLabels() { return detail::kVersionLabels; }
+// The six input controls in the order the calculation reads them.
+constexpr std::span<const ControlRef> CalculationInputs() { return detail::kCalculationInputs; }
+
+// The picture boxes; the second shows the banner mirrored.
+inline constexpr ControlRef kBannerPicture = "Picture1";
+inline constexpr ControlRef kMirroredBannerPicture = "Picture2";
+// The label that shows the question-mark pointer.
+inline constexpr ControlRef kWhatsThisPointerLabel = "Version_1";
+inline constexpr ControlRef kCalculateButton = "Command1";
+
+// Whether the control at `index` shows a result.
+constexpr bool ShowsResult(std::size_t index) {
+  return std::any_of(detail::kResultBindings.begin(), detail::kResultBindings.end(),
+                     [&](const ResultBinding& b) { return b.valueLabel.index == index; });
+}
+
+// The checks that make the tables above one consistent description.
+namespace checks {
+
+constexpr bool AllWholePixels() {
+  for (const ControlRow& row : detail::kControls) {
+    for (int twips : {row.left, row.top, row.width, row.height}) {
+      if (twips % kTwipsPerPixel != 0) return false;
+    }
+  }
+  return kClientWidthTwips % kTwipsPerPixel == 0 && kClientHeightTwips % kTwipsPerPixel == 0;
+}
+
+constexpr bool AllFontsWholePixels() {
+  for (const ControlRow& row : detail::kControls) {
+    if (row.font.points * kDesignDotsPerInch / 72 != PixelSize(row.font)) return false;
+  }
+  return true;
+}
+
+constexpr bool NamesAreUnique() {
+  for (std::size_t i = 0; i < kControlCount; ++i) {
+    if (IndexOf(detail::kControls[i].name) != i) return false;
+  }
+  return true;
+}
+
+constexpr bool Is(ControlRef ref, Kind kind) { return ref.Row().kind == kind; }
+
+constexpr bool ReferencesHaveTheirKinds() {
+  for (const ComboList& list : detail::kComboLists) {
+    if (!Is(list.combo, Kind::ComboBox)) return false;
+  }
+  for (ControlRef ref : detail::kFocusOrder) {
+    const Kind kind = ref.Row().kind;
+    if (kind == Kind::Label || kind == Kind::Frame) return false;  // these never take the focus
+  }
+  for (std::size_t i = 0; i < detail::kResultBindings.size(); ++i) {
+    const ResultBinding& b = detail::kResultBindings[i];
+    if (static_cast<std::size_t>(b.id) != i) return false;  // in ResultId order
+    if (!Is(b.valueLabel, Kind::Label) || !Is(b.captionLabel, Kind::Label)) return false;
+    if (b.unitLabel != nullptr && !Is(*b.unitLabel, Kind::Label)) return false;
+    if (b.unitPowerLabel != nullptr && !Is(*b.unitPowerLabel, Kind::Label)) return false;
+  }
+  for (ControlRef ref : detail::kVersionLabels) {
+    if (!Is(ref, Kind::Label)) return false;
+  }
+  for (ControlRef ref : detail::kCalculationInputs) {
+    if (!Is(ref, Kind::TextBox) && !Is(ref, Kind::ComboBox)) return false;
+  }
+  for (const ControlRow& row : detail::kControls) {
+    if (row.buddy == nullptr) continue;
+    const std::size_t buddy = IndexOf(row.buddy);
+    if (row.kind != Kind::Label || buddy == kControlCount) return false;
+    const Kind kind = detail::kControls[buddy].kind;
+    if (kind != Kind::TextBox && kind != Kind::ComboBox) return false;
+  }
+  return Is(kBannerPicture, Kind::PictureBox) && Is(kMirroredBannerPicture, Kind::PictureBox) &&
+         Is(kWhatsThisPointerLabel, Kind::Label) && Is(kCalculateButton, Kind::Button);
+}
+
+static_assert(AllWholePixels());
+static_assert(AllFontsWholePixels());
+static_assert(NamesAreUnique());
+static_assert(ReferencesHaveTheirKinds());
+
+}  // namespace checks
+
+}  // namespace ui::layout

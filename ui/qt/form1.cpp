@@ -1,0 +1,287 @@
+#include "ui/qt/form1.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include "ui/description/calculate_command.h"
+#include "ui/qt/baked_image.h"
+#include "ui/qt/controls.h"
+#include "ui/qt/fixed_window_size.h"
+#include "ui/qt/keystroke_filters.h"
+#include "ui/qt/look.h"
+#include "ui/qt/message_box.h"
+
+namespace ui {
+namespace {
+
+using layout::Colour;
+using layout::ControlRow;
+using layout::Kind;
+using layout::Pixels;
+
+QWidget* CreateControl(std::size_t index, QWidget* parent) {
+  const ControlRow& row = layout::Controls()[index];
+  const QColor text = qt::ToColour(row.text);
+  const bool painted = row.background.source != Colour::Source::None;
+  const QColor background = qt::ToColour(row.background);
+  QPalette palette = parent->palette();
+  QWidget* control = nullptr;
+
+  switch (row.kind) {
+    case Kind::Label: {
+      auto* label = layout::ShowsResult(index) ? new qt::ValueLabel(parent) : new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setText(QString::fromUtf8(row.caption));
+      label->setAlignment(qt::ToAlignment(row.align));
+      palette.setColor(QPalette::WindowText, text);
+      if (painted) palette.setColor(QPalette::Window, background);
+      label->setAutoFillBackground(painted);
+      control = label;
+      break;
+    }
+    case Kind::TextBox: {
+      auto* box = new QLineEdit(parent);
+      box->setMaxLength(5);
+      box->setValidator(new qt::DecimalPointValidator(box));
+      palette.setColor(QPalette::Text, text);
+      palette.setColor(QPalette::Base, background);
+      control = box;
+      break;
+    }
+    case Kind::ComboBox: {
+      auto* list = new QComboBox(parent);
+      list->setEditable(true);
+      list->setInsertPolicy(QComboBox::NoInsert);
+      palette.setColor(QPalette::Text, text);
+      palette.setColor(QPalette::Base, background);
+      control = list;
+      break;
+    }
+    case Kind::Button: {
+      auto* button = new qt::SolidFaceButton(parent);
+      button->setText(QString::fromUtf8(row.caption));
+      button->setFaceColour(background);
+      palette.setColor(QPalette::ButtonText, text);
+      control = button;
+      break;
+    }
+    case Kind::Frame: {
+      auto* frame = new QFrame(parent);
+      frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+      frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+      frame->setFocusPolicy(Qt::NoFocus);
+      palette.setColor(QPalette::WindowText, text);
+      control = frame;
+      break;
+    }
+    case Kind::PictureBox: {
+      auto* picture = new qt::PictureBox(parent);
+      palette.setColor(QPalette::Window, background);
+      control = picture;
+      break;
+    }
+  }
+
+  control->setObjectName(QString::fromLatin1(row.name));
+  control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
+  control->setFont(qt::ToFont(row.font));
+  control->setPalette(palette);
+  if (row.spokenName != nullptr) control->setAccessibleName(QString::fromUtf8(row.spokenName));
+  return control;
+}
+
+// "Largeur totale:" is read as "Largeur totale".
+QString SpokenCaption(const QLabel* caption) {
+  QString text = caption->text().trimmed();
+  if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+  return text.trimmed();
+}
+
+QString Superscript(const QString& digits) {
+  static const QString kRaised = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  QString raised;
+  for (QChar c : digits) raised += c.isDigit() ? kRaised.at(c.digitValue()) : c;
+  return raised;
+}
+
+// The OK command's view of the Qt window.
+class QtCommandWindow : public CommandWindow {
+ public:
+  explicit QtCommandWindow(Form1& window) : window_(window) {}
+
+  std::string InputText(std::size_t control) const override {
+    QWidget* input = window_.Control(control);
+    if (const auto* box = qobject_cast<const QLineEdit*>(input)) return box->text().toStdString();
+    if (const auto* list = qobject_cast<const QComboBox*>(input)) {
+      return list->currentText().toStdString();
+    }
+    throw blend::CalculationFailure{};  // not an input control: the layout is wrong
+  }
+
+  void ShowResult(std::size_t label, const std::string& text) override {
+    auto* value = qobject_cast<QLabel*>(window_.Control(label));
+    const QString caption = QString::fromStdString(text);
+    value->setText(caption);
+    value->setAccessibleName(caption);  // a screen reader reads the value itself
+  }
+
+  std::string ResultText(std::size_t label) const override {
+    return qobject_cast<QLabel*>(window_.Control(label))->text().toStdString();
+  }
+
+  void ShowMessage(const texts::Message& message) override { qt::ShowMessage(&window_, message); }
+
+  blend::RegionalFormat Regional() const override {
+    return {QLocale().decimalPoint().toStdString()};
+  }
+
+ private:
+  Form1& window_;
+};
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  SetUpWindow();
+  CreateControls();
+  FillLists();
+  GuardLists();
+  NameForScreenReaders();
+  ShowBanners();
+  ConnectCommands();
+  SetFocusOrder();
+  ShareStyle();
+}
+
+Form1::~Form1() = default;
+
+void Form1::SetUpWindow() {
+  setPalette(qt::DesignedPalette());
+  setAutoFillBackground(true);
+  setFont(qt::ToFont(layout::kWindowFont));
+  setWindowTitle(QString::fromLatin1(texts::kWindowTitle));
+  setWindowIcon(
+      QIcon(QPixmap::fromImage(qt::LoadBakedImage(QStringLiteral(":/solvanix/icon-32.img")))));
+  // A fixed window: no maximize button, which a fixed size could not honour.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  new qt::FixedWindowSize(this,
+                          {Pixels(layout::kClientWidthTwips), Pixels(layout::kClientHeightTwips)});
+}
+
+void Form1::CreateControls() {
+  for (std::size_t i = 0; i < controls_.size(); ++i) controls_.at(i) = CreateControl(i, this);
+}
+
+void Form1::FillLists() {
+  for (const layout::ComboList& entry : layout::ComboLists()) {
+    auto* list = qobject_cast<QComboBox*>(Control(entry.combo.index));
+    for (const layout::ListItem& item : entry.items) {
+      list->addItem(QString::fromUtf8(item.text), item.itemData);
+    }
+    list->setCurrentIndex(-1);
+  }
+}
+
+void Form1::GuardLists() {
+  auto* filter = new qt::ListKeystrokeFilter(this);
+  for (const layout::ComboList& entry : layout::ComboLists()) {
+    auto* list = qobject_cast<QComboBox*>(Control(entry.combo.index));
+    filter->Guard(list);
+    // The popup shows the list's own colours, not the desktop theme's.
+    list->view()->window()->setPalette(list->palette());
+  }
+}
+
+// Captions name their inputs for screen readers; results carry their caption and unit.
+void Form1::NameForScreenReaders() {
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const ControlRow& row = layout::Controls()[i];
+    if (row.buddy == nullptr) continue;
+    auto* caption = qobject_cast<QLabel*>(Control(i));
+    QWidget* input = Control(layout::IndexOf(row.buddy));
+    caption->setBuddy(input);
+    input->setAccessibleName(SpokenCaption(caption));
+  }
+  auto text = [this](const layout::ControlRef& ref) {
+    return qobject_cast<QLabel*>(Control(ref.index))->text();
+  };
+  for (const layout::ResultBinding& binding : layout::ResultBindings()) {
+    QString description = SpokenCaption(qobject_cast<QLabel*>(Control(binding.captionLabel.index)));
+    if (binding.unitLabel != nullptr) {
+      description += QStringLiteral(", ") + text(*binding.unitLabel);
+      if (binding.unitPowerLabel != nullptr)
+        description += Superscript(text(*binding.unitPowerLabel));
+    }
+    Control(binding.valueLabel.index)->setAccessibleDescription(description);
+  }
+}
+
+void Form1::ShowBanners() {
+  const QImage banner = qt::LoadBakedImage(QStringLiteral(":/solvanix/banner.img"));
+  static_cast<qt::PictureBox*>(Control(layout::kBannerPicture.index))
+      ->setPicture(QPixmap::fromImage(banner));
+  static_cast<qt::PictureBox*>(Control(layout::kMirroredBannerPicture.index))
+      ->setPicture(QPixmap::fromImage(banner.mirrored(true, false)));
+}
+
+void Form1::ConnectCommands() {
+  Control(layout::kWhatsThisPointerLabel.index)->setCursor(Qt::WhatsThisCursor);
+  for (const layout::ControlRef& label : layout::VersionLabels()) {
+    Control(label.index)->installEventFilter(this);
+  }
+  connect(qobject_cast<QPushButton*>(Control(layout::kCalculateButton.index)),
+          &QPushButton::clicked, this, &Form1::Command1_Click);
+}
+
+void Form1::SetFocusOrder() {
+  const auto order = layout::FocusOrder();
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+    setTabOrder(Control(order[i].index), Control(order[i + 1].index));
+  }
+  Control(order.front().index)->setFocus(Qt::OtherFocusReason);
+}
+
+// One Fusion style for the window and every control, the lists' popups included, whatever the
+// application's style is.
+void Form1::ShareStyle() {
+  QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
+  if (style == nullptr) return;
+  style->setParent(this);
+  setStyle(style);
+  for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (label != nullptr && mouse->button() == Qt::LeftButton &&
+        label->rect().contains(mouse->position().toPoint())) {
+      Version_Click(label->objectName().section(QLatin1Char('_'), 1).toInt());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::Command1_Click() {
+  QtCommandWindow window(*this);
+  RunCalculateCommand(window);
+}
+
+void Form1::Version_Click(int /*index*/) { qt::ShowMessage(this, texts::kAbout); }
+
+}  // namespace ui

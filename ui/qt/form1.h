@@ -1,0 +1,48 @@
+// The program's only window in Qt: the six inputs of a soft-edge calculation, the OK button, the
+// thirteen result labels, the header with its banners and the version marks. Every control is
+// built from the window's description; the window sets its own fonts, colours and style, so it
+// looks the same whatever the desktop's theme.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "ui/description/layout.h"
+
+class QEvent;
+class QObject;
+
+namespace ui {
+
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // The control built from the description's row `index`.
+  QWidget* Control(std::size_t index) const { return controls_.at(index); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void SetUpWindow();
+  void CreateControls();
+  void FillLists();
+  void GuardLists();
+  void NameForScreenReaders();
+  void ShowBanners();
+  void ConnectCommands();
+  void SetFocusOrder();
+  void ShareStyle();
+
+  void Command1_Click();
+  void Version_Click(int index);
+
+  std::array<QWidget*, layout::kControlCount> controls_{};
+};
+
+}  // namespace ui

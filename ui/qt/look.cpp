@@ -1,0 +1,130 @@
+#include "ui/qt/look.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace ui::qt {
+namespace {
+
+// Free faces that stand in where the Windows ones are missing; the sizes, weights and styles
+// stay those of the layout.
+void RegisterFontSubstitutes() {
+  struct Substitution {
+    const char* face;
+    std::array<const char*, 4> alternatives;
+  };
+  static constexpr std::array<Substitution, 4> kSubstitutions = {{
+      {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"}},
+      {"Tahoma", {"DejaVu Sans", "Verdana", "Bitstream Vera Sans", "Noto Sans"}},
+      {"Papyrus", {"Z003", "URW Chancery L", "TeX Gyre Chorus", "Chancery"}},
+      {"Terminal", {"DejaVu Sans Mono", "Liberation Mono", "Courier New", "Noto Mono"}},
+  }};
+  static const bool registered = [] {
+    for (const Substitution& substitution : kSubstitutions) {
+      QStringList alternatives;
+      for (const char* name : substitution.alternatives) alternatives << QString::fromLatin1(name);
+      QFont::insertSubstitutions(QString::fromLatin1(substitution.face), alternatives);
+    }
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace
+
+QFont ToFont(const layout::FontSpec& spec) {
+  RegisterFontSubstitutes();
+  QFont font(QString::fromLatin1(spec.face));
+  font.setPixelSize(layout::PixelSize(spec));
+  font.setWeight(static_cast<QFont::Weight>(spec.weight));
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  const QString face = font.family();
+  if (face == QLatin1String("Terminal")) {
+    font.setStyleHint(QFont::TypeWriter);
+  } else if (face == QLatin1String("Papyrus")) {
+    font.setStyleHint(QFont::Decorative);
+  } else {
+    font.setStyleHint(QFont::SansSerif);
+  }
+  return font;
+}
+
+// The Windows system colours as the window was designed with them, whatever the desktop's theme:
+// a dark theme must not turn the boxes dark under their black text.
+QColor ToColour(const layout::Colour& colour) {
+  using layout::SystemColour;
+  switch (colour.source) {
+    case layout::Colour::Source::Rgb:
+      return QColor::fromRgb(colour.rgb);
+    case layout::Colour::Source::None:
+      return {};
+    case layout::Colour::Source::System:
+      break;
+  }
+  switch (colour.system) {
+    case SystemColour::MenuBackground:
+    case SystemColour::ButtonFace:
+      return {0xef, 0xef, 0xef};
+    case SystemColour::TitleBarText:
+      return Qt::white;
+    case SystemColour::ButtonText:
+      return Qt::black;
+  }
+  return {};
+}
+
+QPalette DesignedPalette() {
+  struct RoleColours {
+    QPalette::ColorRole role;
+    QRgb enabled;  // active and inactive
+    QRgb disabled;
+  };
+  static constexpr RoleColours kRoles[] = {
+      {QPalette::WindowText, 0xff000000, 0xffbebebe},
+      {QPalette::Button, 0xffefefef, 0xffefefef},
+      {QPalette::Light, 0xffffffff, 0xffffffff},
+      {QPalette::Midlight, 0xffcacaca, 0xffcacaca},
+      {QPalette::Dark, 0xff9f9f9f, 0xffbebebe},
+      {QPalette::Mid, 0xffb8b8b8, 0xffb8b8b8},
+      {QPalette::Text, 0xff000000, 0xffbebebe},
+      {QPalette::BrightText, 0xffffffff, 0xffffffff},
+      {QPalette::ButtonText, 0xff000000, 0xffbebebe},
+      {QPalette::Base, 0xffffffff, 0xffefefef},
+      {QPalette::Window, 0xffefefef, 0xffefefef},
+      {QPalette::Shadow, 0xff767676, 0xffb1b1b1},
+      {QPalette::Highlight, 0xff308cc6, 0xff919191},
+      {QPalette::HighlightedText, 0xffffffff, 0xffffffff},
+      {QPalette::Link, 0xff0000ff, 0xff0000ff},
+      {QPalette::LinkVisited, 0xffff00ff, 0xffff00ff},
+      {QPalette::AlternateBase, 0xfff7f7f7, 0xfff7f7f7},
+      {QPalette::NoRole, 0xff000000, 0xff000000},
+      {QPalette::ToolTipBase, 0xffffffdc, 0xffffffdc},
+      {QPalette::ToolTipText, 0xff000000, 0xff000000},
+      {QPalette::PlaceholderText, 0x80000000, 0x80000000},
+  };
+  QPalette palette;
+  for (const RoleColours& colours : kRoles) {
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      palette.setColor(group, colours.role, QColor::fromRgba(colours.enabled));
+    }
+    palette.setColor(QPalette::Disabled, colours.role, QColor::fromRgba(colours.disabled));
+  }
+  palette.setColor(QPalette::Window, ToColour(layout::kWindowBackground));
+  return palette;
+}
+
+Qt::Alignment ToAlignment(layout::Align align) {
+  switch (align) {
+    case layout::Align::Right:
+      return Qt::AlignRight | Qt::AlignTop;
+    case layout::Align::Center:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case layout::Align::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace ui::qt
