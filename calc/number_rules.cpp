@@ -1,12 +1,24 @@
 #include "calc/blend.h"
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
+
+#if SOLVANIX_HAVE_FAST_FLOAT
+#include <fast_float/fast_float.h>
+#endif
+
+// Results must be the same doubles on every target: an x87 build keeps 80-bit intermediates and
+// rounds twice (calc/CMakeLists.txt asks for SSE2 on 32-bit x86).
+#if !defined(FLT_EVAL_METHOD) || (FLT_EVAL_METHOD != 0 && FLT_EVAL_METHOD != 1)
+#error "double arithmetic with excess precision: build the core with SSE2 (-msse2 -mfpmath=sse)"
+#endif
 
 namespace blend {
 namespace {
@@ -21,16 +33,40 @@ int HexDigitValue(char c) {
 }
 
 // A hexadecimal digit string, leading zeros allowed, as the nearest double (+infinity beyond
-// the range).
+// the range). The first 16 significant digits fit in 64 bits; the digits after them can only
+// break a tie, which a set lowest bit does, as 64 bits reach well below a double's last place.
 double HexDigitsToDouble(std::string_view hexDigits) {
-  std::size_t first = hexDigits.find_first_not_of('0');
+  const std::size_t first = hexDigits.find_first_not_of('0');
   if (first == std::string_view::npos) return 0;
   hexDigits.remove_prefix(first);
-  double value = 0;
-  auto [end, error] = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), value,
-                                      std::chars_format::hex);
-  if (error == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
-  return value;
+  const std::size_t taken = std::min<std::size_t>(hexDigits.size(), 16);
+  std::uint64_t leading = 0;
+  for (std::size_t i = 0; i < taken; ++i) {
+    leading = leading << 4 | static_cast<std::uint64_t>(HexDigitValue(hexDigits[i]));
+  }
+  if (hexDigits.find_first_not_of('0', taken) != std::string_view::npos) leading |= 1;
+  const std::size_t dropped = hexDigits.size() - taken;
+  constexpr std::size_t kBeyondRange = 256;  // 16^(16 + 256) is far past the largest double
+  if (dropped > kBeyondRange) return std::numeric_limits<double>::infinity();
+  return std::ldexp(static_cast<double>(leading), static_cast<int>(dropped * 4));
+}
+
+// Reads an unsigned decimal number, "digits[.digits][e[sign]digits]", correctly rounded on every
+// target. Like std::from_chars, reports result_out_of_range for a number beyond the double range
+// and for one with a non-zero digit that rounds to zero.
+std::from_chars_result ReadDecimal(const char* first, const char* last, double& value) {
+#if SOLVANIX_HAVE_FAST_FLOAT
+  const auto [end, error] = fast_float::from_chars(first, last, value);
+  if (error != std::errc{}) return {end, error};
+  const char* exponent = std::find_if(first, end, [](char c) { return c == 'e' || c == 'E'; });
+  const bool nonZero = std::any_of(first, exponent, [](char c) { return c >= '1' && c <= '9'; });
+  if (std::isinf(value) || (value == 0 && nonZero)) {
+    return {end, std::errc::result_out_of_range};
+  }
+  return {end, error};
+#else
+  return std::from_chars(first, last, value);
+#endif
 }
 
 // "&H" / "&O" numbers: non-negative whole numbers, read up to the first non-digit.
@@ -78,7 +114,7 @@ double ReadInputNumber(std::string_view text) {
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
 
-  std::string mantissa;  // digits and at most one '.', as std::from_chars reads them
+  std::string mantissa;  // digits and at most one '.', as ReadDecimal reads them
   int digitCount = 0;
   // Decimal magnitude of the leading significant digit, relative to the exponent.
   long long leadingPosition = 0;
@@ -119,7 +155,7 @@ double ReadInputNumber(std::string_view text) {
   mantissa += 'e';
   mantissa += std::to_string(exponent);
   double value = 0;
-  auto [end, error] = std::from_chars(mantissa.data(), mantissa.data() + mantissa.size(), value);
+  auto [end, error] = ReadDecimal(mantissa.data(), mantissa.data() + mantissa.size(), value);
   if (error == std::errc::result_out_of_range) {
     value = leadingPosition + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
   }
@@ -261,7 +297,7 @@ std::string FormatForDisplay(double value, const RegionalFormat& format) {
 
 double ReadDisplayedNumber(std::string_view text, const RegionalFormat& format) {
   const std::string& separator = SeparatorOf(format);
-  // The same number with '.' as std::from_chars reads it. Longer texts are never displayed.
+  // The same number with '.' as ReadDecimal reads it. Longer texts are never displayed.
   std::array<char, 64> number{};
   std::size_t length = 0;
   std::size_t i = 0;
@@ -292,7 +328,7 @@ double ReadDisplayedNumber(std::string_view text, const RegionalFormat& format) 
   if (i != text.size()) throw CalculationFailure{};
 
   double value = 0;
-  auto [end, error] = std::from_chars(number.data(), number.data() + length, value);
+  auto [end, error] = ReadDecimal(number.data(), number.data() + length, value);
   if (error != std::errc{} || end != number.data() + length) throw CalculationFailure{};
   return negative ? -value : value;
 }
