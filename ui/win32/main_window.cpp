@@ -1,0 +1,323 @@
+#include "ui/win32/main_window.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <array>
+#include <string>
+
+#include "ui/description/calculate_command.h"
+#include "ui/description/layout.h"
+#include "ui/win32/banner.h"
+#include "ui/win32/input_rules.h"
+#include "ui/win32/painting.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/text.h"
+
+namespace ui::win32 {
+namespace {
+
+using layout::ControlRow;
+using layout::Kind;
+
+constexpr wchar_t kWindowClass[] = L"SolvanixForm1";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFirstControlId = 1000;
+
+int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
+
+UINT DpiOf(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow != nullptr && window != nullptr) return getDpiForWindow(window);
+  HDC screen = GetDC(nullptr);
+  const UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSX));
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+std::string RegionalDecimalSeparator() {
+  wchar_t separator[8] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8) <= 1) return ".";
+  return Utf8(separator);
+}
+
+class MainWindow final : public CommandWindow {
+ public:
+  explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow() override { FreeBanner(banner_); }
+
+  bool Create(int show);
+  int RunMessageLoop();
+
+  // The OK command's view of the window.
+  std::string InputText(std::size_t control) const override {
+    return Utf8(WindowText(controls_.at(control)));
+  }
+  void ShowResult(std::size_t label, const std::string& text) override {
+    HWND value = controls_.at(label);
+    SetWindowTextW(value, Wide(text).c_str());
+    InvalidateRect(value, nullptr, TRUE);
+    UpdateWindow(value);  // on show before the calculation goes on
+  }
+  std::string ResultText(std::size_t label) const override {
+    return Utf8(WindowText(controls_.at(label)));
+  }
+  void ShowMessage(const texts::Message& message) override {
+    const UINT icon =
+        message.icon == texts::MessageIcon::Warning ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
+    MessageBoxW(window_, Wide(message.text).c_str(), Wide(message.title).c_str(), MB_OK | icon);
+  }
+  blend::RegionalFormat Regional() const override { return {RegionalDecimalSeparator()}; }
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateControls();
+  void FillLists();
+  void GuardInputs();
+  void SetFocusOrder();
+  void Place(UINT dpi);
+  void OnCommand(int id, int code);
+  BOOL OnSetCursor(HWND over);
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  std::array<HWND, layout::kControlCount> controls_{};
+  Banner banner_;
+  Painter painter_;
+};
+
+bool MainWindow::Create(int show) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &MainWindow::Procedure;
+  windowClass.hInstance = instance_;
+  windowClass.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(SOLVANIX_ICON));
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.lpszClassName = kWindowClass;
+  if (RegisterClassExW(&windowClass) == 0 || !RegisterPictureBoxClass(instance_)) return false;
+
+  banner_ = LoadBanner(instance_, SOLVANIX_BANNER);
+  window_ = CreateWindowExW(0, kWindowClass, Wide(texts::kWindowTitle).c_str(), kWindowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance_, this);
+  if (window_ == nullptr) return false;
+  CreateControls();
+  FillLists();
+  GuardInputs();
+  SetFocusOrder();
+  Place(DpiOf(window_));
+  ShowWindow(window_, show);
+  UpdateWindow(window_);
+  SetFocus(controls_.at(layout::FocusOrder().front().index));
+  return true;
+}
+
+void MainWindow::CreateControls() {
+  for (std::size_t i = 0; i < layout::kControlCount; ++i) {
+    const ControlRow& row = layout::Controls()[i];
+    const bool focusable = row.kind != Kind::Label && row.kind != Kind::Frame;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (focusable ? WS_TABSTOP | WS_GROUP : 0);
+    DWORD extended = 0;
+    const wchar_t* windowClass = L"STATIC";
+    std::wstring text = Wide(row.caption);
+    switch (row.kind) {
+      case Kind::Label:
+      case Kind::Frame:
+        // Drawn by the window: labels never wrap, and a value too wide shows "###".
+        style |= SS_OWNERDRAW | SS_NOTIFY;
+        break;
+      case Kind::TextBox:
+        windowClass = L"EDIT";
+        style |= ES_AUTOHSCROLL | ES_LEFT;
+        extended = WS_EX_CLIENTEDGE;
+        break;
+      case Kind::ComboBox:
+        windowClass = L"COMBOBOX";
+        style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL;
+        break;
+      case Kind::Button:
+        windowClass = L"BUTTON";
+        style |= BS_OWNERDRAW;
+        break;
+      case Kind::PictureBox:
+        windowClass = kPictureBoxClass;
+        if (row.spokenName != nullptr) text = Wide(row.spokenName);  // what it is, when asked
+        break;
+    }
+    controls_.at(i) =
+        CreateWindowExW(extended, windowClass, text.c_str(), style, 0, 0, 0, 0, window_,
+                        reinterpret_cast<HMENU>(  // NOLINT: Win32's id
+                            static_cast<INT_PTR>(ControlId(i))),
+                        instance_, nullptr);
+    // Later rows lie above earlier ones, as the description draws them.
+    SetWindowPos(controls_.at(i), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  painter_.SetControls(&controls_);
+  ShowPicture(controls_.at(layout::kBannerPicture.index), banner_.picture);
+  ShowPicture(controls_.at(layout::kMirroredBannerPicture.index), banner_.mirrored);
+}
+
+void MainWindow::FillLists() {
+  for (const layout::ComboList& entry : layout::ComboLists()) {
+    HWND list = controls_.at(entry.combo.index);
+    for (const layout::ListItem& item : entry.items) {
+      const auto position =
+          SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item.text).c_str()));
+      SendMessageW(list, CB_SETITEMDATA, static_cast<WPARAM>(position), item.itemData);
+    }
+  }
+}
+
+void MainWindow::GuardInputs() {
+  for (std::size_t i = 0; i < layout::kControlCount; ++i) {
+    switch (layout::Controls()[i].kind) {
+      case Kind::TextBox:
+        SendMessageW(controls_.at(i), EM_LIMITTEXT, 5, 0);
+        GuardDimensionBox(controls_.at(i));
+        break;
+      case Kind::ComboBox:
+        GuardList(controls_.at(i));
+        break;
+      case Kind::Button:
+        PressOnEnter(controls_.at(i));
+        break;
+      case Kind::Label:
+      case Kind::Frame:
+      case Kind::PictureBox:
+        break;
+    }
+  }
+}
+
+// IsDialogMessage moves the focus through the children in their stacking order: the focusable
+// controls go to the top, in the description's order. None of them overlaps another control.
+void MainWindow::SetFocusOrder() {
+  const auto order = layout::FocusOrder();
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    SetWindowPos(controls_.at(it->index), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+// Every position, size and font at `dpi`, and the frame around the fixed client area.
+void MainWindow::Place(UINT dpi) {
+  painter_.SetDpi(dpi);
+  for (std::size_t i = 0; i < layout::kControlCount; ++i) {
+    const ControlRow& row = layout::Controls()[i];
+    RECT box = painter_.Box(row);
+    if (row.kind == Kind::ComboBox) {
+      // The height given is the closed list's; the open list drops below it.
+      const int item = painter_.Scaled(row.height) - painter_.Scaled(layout::kTwipsPerPixel * 6);
+      SendMessageW(controls_.at(i), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+      box.bottom = box.top + painter_.Scaled(layout::kTwipsPerPixel * 260);
+    }
+    SetWindowPos(controls_.at(i), nullptr, box.left, box.top, box.right - box.left,
+                 box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)),
+                 FALSE);
+  }
+  RECT frame{0, 0, painter_.Scaled(layout::kClientWidthTwips),
+             painter_.Scaled(layout::kClientHeightTwips)};
+  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, TRUE);
+}
+
+int MainWindow::RunMessageLoop() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!IsDialogMessageW(window_, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return self != nullptr ? self->Handle(message, wParam, lParam)
+                         : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      painter_.FillWindow(reinterpret_cast<HDC>(wParam), window_);
+      return TRUE;
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      painter_.Draw(item, static_cast<std::size_t>(item.CtlID - kFirstControlId));
+      return TRUE;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return reinterpret_cast<LRESULT>(painter_.PrepareBox(reinterpret_cast<HDC>(wParam)));
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
+      break;
+    case WM_DPICHANGED: {
+      const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      Place(HIWORD(wParam));
+      return 0;
+    }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  if (index >= layout::kControlCount) return;
+  if (index == layout::kCalculateButton.index && code == BN_CLICKED) {
+    RunCalculateCommand(*this);
+    return;
+  }
+  for (const layout::ControlRef& label : layout::VersionLabels()) {
+    if (index == label.index && code == STN_CLICKED) ShowMessage(texts::kAbout);
+  }
+}
+
+BOOL MainWindow::OnSetCursor(HWND over) {
+  if (over != controls_.at(layout::kWhatsThisPointerLabel.index)) return FALSE;
+  SetCursor(LoadCursorW(nullptr, IDC_HELP));
+  return TRUE;
+}
+
+}  // namespace
+
+int RunMainWindow(HINSTANCE instance, int show) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  int status = 1;
+  {
+    MainWindow window(instance);
+    if (window.Create(show)) status = window.RunMessageLoop();
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return status;
+}
+
+}  // namespace ui::win32
