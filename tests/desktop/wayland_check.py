@@ -16,7 +16,7 @@ import sys
 import tempfile
 import time
 
-TITLE = "SOLVANIX V1.64 Light"
+TITLE = "^SOLVANIX V[0-9.]+ Light$"
 CLIENT = (938, 586)
 OK_BUTTON = (432, 504)  # the red face's top-left corner in the client area
 TEXT1 = (272, 208)
