@@ -6,8 +6,13 @@
 #include <vector>
 
 #include "calc/blend.h"
+#include "tests/support/named_case.h"
+#include "tests/support/worked_examples.h"
 
 namespace {
+
+using solvanix_test::CaseName;
+using solvanix_test::NamedCase;
 
 using blend::BlendInputs;
 using blend::CalculationFailure;
@@ -58,13 +63,11 @@ RunRecord Calculate(const InputTexts& texts, const RegionalFormat& format = kFre
   return run;
 }
 
-struct RunCase {
-  const char* name;
+struct RunCase : NamedCase {
   InputTexts texts;
   std::vector<std::string> events;
   bool fails;
 };
-void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class CalculateTest : public testing::TestWithParam<RunCase> {};
 
@@ -75,131 +78,132 @@ TEST_P(CalculateTest, ShowsTheResultsInOrderThenEnds) {
   EXPECT_EQ(run.failed, c.fails);
 }
 
-const std::vector<std::string> kExample1 = {"(1024x768)", "3",   "12",  "1920", "640",  "6",   "2",
-                                            "0,4",        "3,1", "3,2", "2,8",  "5,76", "7,66"};
+RunCase FromExample(const solvanix_test::WorkedExample& example) {
+  const auto& in = example.inputs;
+  return {{example.name},
+          {in[0], in[1], in[2], in[3], in[4], in[5]},
+          {example.shown.begin(), example.shown.end()},
+          false};
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, CalculateTest,
-    testing::Values(RunCase{"WideXga", {"6", "2", "2", "XGA", "128", "1.8"}, kExample1, false},
-                    // 1539 is the exact vertical total, and shows whole.
-                    RunCase{"SxgaPlusWholeVerticalTotal",
-                            {"4", "2.25", "2", "SXGA+", "64", "1.4"},
-                            {"(1400x1050)", "1,78", "9", "2736", "1539", "4", "2,25", "0,09", "1,5",
-                             "2,05", "1,95", "2,87", "4,77"},
-                            false},
-                    RunCase{"HdDepthJustBelowHalf",
-                            {"8", "2.5", "2", "HD", "256", "0.73"},
-                            {"(1920x1080)", "3,2", "20", "3584", "1120", "8", "2,5", "0,57", "2,2",
-                             "4,29", "3,71", "3,13", "5,03"},
-                            false}),
-    [](const auto& info) { return std::string(info.param.name); });
+std::vector<RunCase> WorkedExamples() {
+  std::vector<RunCase> cases;
+  for (const auto& example : solvanix_test::kWorkedExamples) cases.push_back(FromExample(example));
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, CalculateTest, testing::ValuesIn(WorkedExamples()),
+                         CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(Warning, CalculateTest,
-                         testing::Values(RunCase{"TallerThanWideWarnsThenGoesOn",
+                         testing::Values(RunCase{{"TallerThanWideWarnsThenGoesOn"},
                                                  {"2", "6", "2", "XGA", "128", "1.8"},
                                                  {"(1024x768)", kWarning, "0,33", "12", "1920",
                                                   "5760", "2", "6", "0,13", "1", "1,07", "0,93",
                                                   "1,92", "3,82"},
                                                  false},
-                                         RunCase{"EqualSidesDoNotWarn",
+                                         RunCase{{"EqualSidesDoNotWarn"},
                                                  {"3", "3", "2", "XGA", "128", "1.8"},
                                                  {"(1024x768)", "1", "9", "1920", "1920", "3", "3",
                                                   "0,2", "1,6", "1,6", "1,4", "2,88", "4,78"},
                                                  false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(
     FailurePoints, CalculateTest,
-    testing::Values(
-        RunCase{"EmptyStartFailsAtTheRatio", {}, {""}, true},
-        RunCase{
-            "ZeroHeightFailsAtTheRatio", {"6", "", "2", "XGA", "128", "1.8"}, {"(1024x768)"}, true},
-        RunCase{"ZeroWidthFailsAtTheVerticalTotal",
-                {"0", "2", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", kWarning, "0", "0", "1920"},
-                true},
-        RunCase{"ZeroTotalFailsAtTheAspect",
-                {"6", "2", "2", "XGA", "2048", "1.8"},
-                {"(1024x768)", "3", "12", "0", "0"},
-                true},
-        RunCase{"NoProjectorsFailsAtTheImageWidth",
-                {"6", "2", "", "XGA", "128", "1.8"},
-                {"(1024x768)", "3", "12", "128", "42", "6", "2", "6", "46,9"},
-                true},
-        RunCase{"UnknownMatrixFailsAfterEveryResult",
-                {"6", "2", "2", "xga", "128", "1.8"},
-                {"", "3", "12", "-128", "-43", "6", "2", "-6", "-46,9", "0", "6", "0", "1,9"},
-                true},
-        RunCase{"WidthRoundingToZeroFailsAfterEveryResult",
-                {"0.004", "2", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", kWarning, "0", "0,01", "1920", "960000", "0", "2", "0", "0", "0",
-                 "0", "0", "1,9"},
-                true},
-        RunCase{"SurfaceOverflowFails",
-                {"1E300", "1E300", "2", "XGA", "128", "1.8"},
-                {"(1024x768)", "1"},
-                true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(RunCase{{"EmptyStartFailsAtTheRatio"}, {}, {""}, true},
+                    RunCase{{"ZeroHeightFailsAtTheRatio"},
+                            {"6", "", "2", "XGA", "128", "1.8"},
+                            {"(1024x768)"},
+                            true},
+                    RunCase{{"ZeroWidthFailsAtTheVerticalTotal"},
+                            {"0", "2", "2", "XGA", "128", "1.8"},
+                            {"(1024x768)", kWarning, "0", "0", "1920"},
+                            true},
+                    RunCase{{"ZeroTotalFailsAtTheAspect"},
+                            {"6", "2", "2", "XGA", "2048", "1.8"},
+                            {"(1024x768)", "3", "12", "0", "0"},
+                            true},
+                    RunCase{{"NoProjectorsFailsAtTheImageWidth"},
+                            {"6", "2", "", "XGA", "128", "1.8"},
+                            {"(1024x768)", "3", "12", "128", "42", "6", "2", "6", "46,9"},
+                            true},
+                    RunCase{{"UnknownMatrixFailsAfterEveryResult"},
+                            {"6", "2", "2", "xga", "128", "1.8"},
+                            {"", "3", "12", "-128", "-43", "6", "2", "-6", "-46,9", "0", "6", "0",
+                             "1,9"},
+                            true},
+                    RunCase{{"WidthRoundingToZeroFailsAfterEveryResult"},
+                            {"0.004", "2", "2", "XGA", "128", "1.8"},
+                            {"(1024x768)", kWarning, "0", "0,01", "1920", "960000", "0", "2", "0",
+                             "0", "0", "0", "0", "1,9"},
+                            true},
+                    RunCase{{"SurfaceOverflowFails"},
+                            {"1E300", "1E300", "2", "XGA", "128", "1.8"},
+                            {"(1024x768)", "1"},
+                            true}),
+    CaseName{});
 
 INSTANTIATE_TEST_SUITE_P(Mends, CalculateTest,
-                         testing::Values(RunCase{"NegativeWidthIsAFailure",
+                         testing::Values(RunCase{{"NegativeWidthIsAFailure"},
                                                  {"-6", "2", "2", "XGA", "128", "1.8"},
                                                  {"(1024x768)", kWarning, "-3", "-12", "1920",
                                                   "-640", "-6", "2", "-0,4", "-3,1", "-3,2", "-2,8",
                                                   "-5,76", "-3,86"},
                                                  true},
-                                         RunCase{"NegativeHeightIsAFailure",
+                                         RunCase{{"NegativeHeightIsAFailure"},
                                                  {"6", "-2", "2", "XGA", "128", "1.8"},
                                                  {"(1024x768)", "-3", "-12", "1920", "-640", "6",
                                                   "-2", "0,4", "3,1", "3,2", "2,8", "5,76", "7,66"},
                                                  true},
-                                         RunCase{"InfiniteWidthIsAFailure",
+                                         RunCase{{"InfiniteWidthIsAFailure"},
                                                  {"1E999", "2", "2", "XGA", "128", "1.8"},
                                                  {"(1024x768)"},
                                                  true},
-                                         RunCase{"InfiniteHeightWarnsThenFails",
+                                         RunCase{{"InfiniteHeightWarnsThenFails"},
                                                  {"6", "1E999", "2", "XGA", "128", "1.8"},
                                                  {"(1024x768)", kWarning},
                                                  true},
-                                         RunCase{"InfiniteOverlapIsAFailure",
+                                         RunCase{{"InfiniteOverlapIsAFailure"},
                                                  {"6", "2", "2", "XGA", "1E999", "1.8"},
                                                  {"(1024x768)", "3", "12"},
                                                  true},
                                          // Shown, yet no installation: fails at the end.
-                                         RunCase{"NoThrowRatioIsAFailure",
+                                         RunCase{{"NoThrowRatioIsAFailure"},
                                                  {"6", "2", "2", "XGA", "128", ""},
                                                  {"(1024x768)", "3", "12", "1920", "640", "6", "2",
                                                   "0,4", "3,1", "3,2", "2,8", "0", "1,9"},
                                                  true},
-                                         RunCase{"OverlapWiderThanAnImageIsAFailure",
+                                         RunCase{{"OverlapWiderThanAnImageIsAFailure"},
                                                  {"6", "2", "2", "XGA", "1100", "1.8"},
                                                  {"(1024x768)", "3", "12", "948", "316", "6", "2",
                                                   "6,96", "6,3", "6,48", "-0,48", "11,67", "13,57"},
                                                  true},
-                                         RunCase{"NoOverlapIsNoBlend",
+                                         RunCase{{"NoOverlapIsNoBlend"},
                                                  {"6", "2", "2", "XGA", "0", "1.8"},
                                                  {"(1024x768)", "3", "12", "2048", "682", "6", "2",
                                                   "0", "2,9", "3", "3", "5,4", "7,3"},
                                                  false},
-                                         RunCase{"OddWholeTotalShowsWhole",
+                                         RunCase{{"OddWholeTotalShowsWhole"},
                                                  {"1", "1", "1", "SXGA+", "", "1"},
                                                  {"(1400x1050)", "1", "1", "1400", "1400", "1", "1",
                                                   "0", "0,7", "1", "1", "1", "2,9"},
                                                  false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 TEST(Calculate, PointFormatShowsPoints) {
-  const RunRecord run = Calculate({"6", "2", "2", "XGA", "128", "1.8"}, RegionalFormat{});
+  const RunRecord run =
+      Calculate(FromExample(solvanix_test::kWorkedExamples[0]).texts, RegionalFormat{});
   ASSERT_EQ(run.events.size(), 13u);
   EXPECT_EQ(run.events[7], "0.4");
   EXPECT_EQ(run.events[12], "7.66");
 }
 
 TEST(Calculate, RunsKeepNothingBetweenThem) {
-  const InputTexts texts{"6", "2", "2", "XGA", "128", "1.8"};
-  Calculate({"8", "2.5", "2", "HD", "256", "0.73"});
-  EXPECT_EQ(Calculate(texts).events, kExample1);
-  EXPECT_EQ(Calculate(texts).events, kExample1);
+  const RunCase first = FromExample(solvanix_test::kWorkedExamples[0]);
+  Calculate(FromExample(solvanix_test::kWorkedExamples[2]).texts);
+  EXPECT_EQ(Calculate(first.texts).events, first.events);
+  EXPECT_EQ(Calculate(first.texts).events, first.events);
 }
 
 // A display that misbehaves still ends the run with the one failure, never another exception.
@@ -217,7 +221,8 @@ class FaultyDisplay : public blend::Display {
 };
 
 TEST(Calculate, DisplayFaultsBecomeTheCalculationFailure) {
-  const BlendInputs inputs = blend::ReadBlendInputs({"6", "2", "2", "XGA", "128", "1.8"});
+  const BlendInputs inputs =
+      blend::ReadBlendInputs(FromExample(solvanix_test::kWorkedExamples[0]).texts);
   for (bool throwOnShow : {true, false}) {
     FaultyDisplay display(throwOnShow);
     EXPECT_THROW(blend::Calculate(inputs, display), CalculationFailure) << throwOnShow;

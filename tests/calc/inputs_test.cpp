@@ -3,8 +3,12 @@
 #include <string>
 
 #include "calc/blend.h"
+#include "tests/support/named_case.h"
 
 namespace {
+
+using solvanix_test::CaseName;
+using solvanix_test::NamedCase;
 
 using blend::BlendInputs;
 using blend::InputTexts;
@@ -37,12 +41,10 @@ TEST(ReadBlendInputs, CommaStopsTheWidth) {
   EXPECT_EQ(ReadBlendInputs({"2.5", "", "", "", "", ""}).screenWidth, 2.5);
 }
 
-struct KeyCase {
-  const char* name;
+struct KeyCase : NamedCase {
   std::string matrixText;
   std::string key;
 };
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
 class MatrixKeyTest : public testing::TestWithParam<KeyCase> {};
 
@@ -52,30 +54,28 @@ TEST_P(MatrixKeyTest, KeyIsTheFirstCharacter) {
   EXPECT_EQ(ReadBlendInputs(texts).matrixKey, GetParam().key);
 }
 
-INSTANTIATE_TEST_SUITE_P(MatrixKey, MatrixKeyTest,
-                         testing::Values(KeyCase{"Ascii", "XGA", "X"}, KeyCase{"Empty", "", ""},
-                                         KeyCase{"LeadingBlankKept", " HD", " "},
-                                         KeyCase{"TwoByteCharacter",
-                                                 "\xC3\x89"
-                                                 "cran",
-                                                 "\xC3\x89"},
-                                         KeyCase{"ThreeByteCharacter",
-                                                 "\xE2\x82\xAC"
-                                                 "5",
-                                                 "\xE2\x82\xAC"},
-                                         KeyCase{"FourByteCharacter", "\xF0\x9F\x8E\xA5!",
-                                                 "\xF0\x9F\x8E\xA5"},
-                                         KeyCase{"TruncatedSequence", "\xE2\x82", "\xE2"},
-                                         KeyCase{"StrayContinuation", "\x80X", "\x80"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    MatrixKey, MatrixKeyTest,
+    testing::Values(KeyCase{{"Ascii"}, "XGA", "X"}, KeyCase{{"Empty"}, "", ""},
+                    KeyCase{{"LeadingBlankKept"}, " HD", " "},
+                    KeyCase{{"TwoByteCharacter"},
+                            "\xC3\x89"
+                            "cran",
+                            "\xC3\x89"},
+                    KeyCase{{"ThreeByteCharacter"},
+                            "\xE2\x82\xAC"
+                            "5",
+                            "\xE2\x82\xAC"},
+                    KeyCase{{"FourByteCharacter"}, "\xF0\x9F\x8E\xA5!", "\xF0\x9F\x8E\xA5"},
+                    KeyCase{{"TruncatedSequence"}, "\xE2\x82", "\xE2"},
+                    KeyCase{{"StrayContinuation"}, "\x80X", "\x80"}),
+    CaseName{});
 
-struct MatrixCase {
-  const char* name;
+struct MatrixCase : NamedCase {
   std::string matrixText;
   double width, height;
   const char* caption;
 };
-void PrintTo(const MatrixCase& c, std::ostream* os) { *os << c.name; }
 
 class LookUpMatrixTest : public testing::TestWithParam<MatrixCase> {};
 
@@ -91,13 +91,13 @@ TEST_P(LookUpMatrixTest, SelectsTheRowByFirstLetter) {
 
 INSTANTIATE_TEST_SUITE_P(
     MatrixTable, LookUpMatrixTest,
-    testing::Values(MatrixCase{"Xga", "XGA", 1024, 768, "(1024x768)"},
-                    MatrixCase{"SxgaPlus", "SXGA+", 1400, 1050, "(1400x1050)"},
-                    MatrixCase{"Hd", "HD", 1920, 1080, "(1920x1080)"},
-                    MatrixCase{"AnyWordOnS", "Sample", 1400, 1050, "(1400x1050)"},
-                    MatrixCase{"LowerCase", "xga", 0, 0, ""}, MatrixCase{"Empty", "", 0, 0, ""},
-                    MatrixCase{"OtherLetter", "WXGA", 0, 0, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(MatrixCase{{"Xga"}, "XGA", 1024, 768, "(1024x768)"},
+                    MatrixCase{{"SxgaPlus"}, "SXGA+", 1400, 1050, "(1400x1050)"},
+                    MatrixCase{{"Hd"}, "HD", 1920, 1080, "(1920x1080)"},
+                    MatrixCase{{"AnyWordOnS"}, "Sample", 1400, 1050, "(1400x1050)"},
+                    MatrixCase{{"LowerCase"}, "xga", 0, 0, ""}, MatrixCase{{"Empty"}, "", 0, 0, ""},
+                    MatrixCase{{"OtherLetter"}, "WXGA", 0, 0, ""}),
+    CaseName{});
 
 TEST(MatrixTable, WholeTextIsNotAKey) {
   EXPECT_EQ(LookUpMatrix("XGA").nativeWidth, 0);

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "calc/blend.h"
+#include "tests/support/worked_examples.h"
 
 namespace {
 
@@ -20,8 +21,10 @@ class Keeper : public blend::Display {
 }  // namespace
 
 int main() {
+  const solvanix_test::WorkedExample& example = solvanix_test::kWorkedExamples[0];
+  const auto& in = example.inputs;
   Keeper keeper;
-  blend::Calculate(blend::ReadBlendInputs({"6", "2", "2", "XGA", "128", "1.8"}), keeper,
+  blend::Calculate(blend::ReadBlendInputs({in[0], in[1], in[2], in[3], in[4], in[5]}), keeper,
                    blend::RegionalFormat{","});
-  return keeper.last == "7,66" ? 0 : 1;
+  return keeper.last == example.shown.back() ? 0 : 1;
 }

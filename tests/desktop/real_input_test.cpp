@@ -88,11 +88,11 @@ TEST_F(RealInput, WheelMovesOnlyTheFocusedList) {
 }
 
 TEST_F(RealInput, EnterOnTheFocusedOkRunsTheCalculation) {
-  Enter(kWorkedExampleInputs[0]);
+  EnterExample(kWorkedExamples[0]);
   Click(Control("Text2"));
   XDo({"key", "Tab", "Return"});
   EXPECT_EQ(LabelText(QStringLiteral("Label32")), QStringLiteral("7,66"));
-  Enter(kWorkedExampleInputs[2]);
+  EnterExample(kWorkedExamples[2]);
   Control("Command1")->setFocus();
   XDo({"key", "KP_Enter"});
   EXPECT_EQ(LabelText(QStringLiteral("Label32")), QStringLiteral("5,03"));

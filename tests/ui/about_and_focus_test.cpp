@@ -11,7 +11,7 @@ namespace {
 class AboutTest : public WindowTest, public testing::WithParamInterface<const char*> {};
 
 TEST_P(AboutTest, EitherVersionLabelShowsTheSameBox) {
-  Enter({"6", "2", "2", "XGA", "128", "1.8"});
+  EnterExample(kWorkedExamples[0]);
   ClickOk();
   const std::vector<QString> before = ResultTexts();
   QTest::mouseClick(Control(GetParam()), Qt::LeftButton);
@@ -71,7 +71,7 @@ TEST_F(WindowTest, FocusStartsInTheWidthAndTabsThroughTheDesignOrder) {
 class OkKeyTest : public WindowTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(OkKeyTest, RunsTheCalculation) {
-  Enter(kWorkedExampleInputs[0]);
+  EnterExample(kWorkedExamples[0]);
   Control("Command1")->setFocus();
   QTest::keyClick(Control("Command1"), GetParam().key, GetParam().modifiers);
   EXPECT_EQ(LabelText(QStringLiteral("Label32")), QStringLiteral("7,66"));
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, OkKeyTest,
                          testing::Values(KeyCase{"Return", Qt::Key_Return, Qt::NoModifier},
                                          KeyCase{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier},
                                          KeyCase{"Space", Qt::Key_Space, Qt::NoModifier}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 // Qt's own texts are French whatever the user's language.
 TEST_F(WindowTest, QtTextsAreFrench) {

@@ -11,12 +11,10 @@
 namespace solvanix_test {
 namespace {
 
-struct TypedCase {
-  const char* name;
+struct TypedCase : NamedCase {
   QString typed;
   QString shown;
 };
-void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.name; }
 
 class DimensionTypingTest : public WindowTest, public testing::WithParamInterface<TypedCase> {};
 
@@ -28,14 +26,14 @@ TEST_P(DimensionTypingTest, CommaBecomesAPoint) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Filters, DimensionTypingTest,
-                         testing::Values(TypedCase{"DecimalComma", "2,5", "2.5"},
-                                         TypedCase{"DecimalPoint", "2.5", "2.5"},
-                                         TypedCase{"SecondPointKept", "1.2.3", "1.2.3"},
-                                         TypedCase{"LettersKept", "12m", "12m"},
-                                         TypedCase{"TwoCommas", ",,", ".."},
-                                         TypedCase{"CutAtFiveCharacters", "123456", "12345"},
-                                         TypedCase{"CommaCountsTowardsFive", "1,2345", "1.234"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         testing::Values(TypedCase{{"DecimalComma"}, "2,5", "2.5"},
+                                         TypedCase{{"DecimalPoint"}, "2.5", "2.5"},
+                                         TypedCase{{"SecondPointKept"}, "1.2.3", "1.2.3"},
+                                         TypedCase{{"LettersKept"}, "12m", "12m"},
+                                         TypedCase{{"TwoCommas"}, ",,", ".."},
+                                         TypedCase{{"CutAtFiveCharacters"}, "123456", "12345"},
+                                         TypedCase{{"CommaCountsTowardsFive"}, "1,2345", "1.234"}),
+                         CaseName{});
 
 TEST_F(WindowTest, PastedCommaBecomesAPoint) {
   auto* box = Control<QLineEdit>("Text1");
@@ -94,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Filters, ListKeyTest,
                                          KeyCase{"PasteShortcut", Qt::Key_V, Qt::ControlModifier},
                                          KeyCase{"ShiftInsert", Qt::Key_Insert, Qt::ShiftModifier},
                                          KeyCase{"CutShortcut", Qt::Key_X, Qt::ControlModifier}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 TEST_F(WindowTest, ListsStillAnswerArrowsAndDelete) {
   auto* list = Control<QComboBox>("Combo3");

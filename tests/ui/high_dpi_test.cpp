@@ -60,8 +60,8 @@ TEST_F(WindowTest, ScalesAsAWhole) {
 
 TEST_F(WindowTest, NothingIsClipped) {
   ExpectNoLabelClipped(window_.get());
-  for (const QStringList& example : kWorkedExampleInputs) {
-    Enter(example);
+  for (const WorkedExample& example : kWorkedExamples) {
+    EnterExample(example);
     ClickOk();
     ExpectNoLabelClipped(window_.get());
   }

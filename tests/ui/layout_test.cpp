@@ -17,12 +17,10 @@ using ui::layout::ControlRow;
 using ui::layout::Kind;
 
 // The controls a user looks at first, in pixels, as the window design gives them.
-struct PlacedControl {
-  const char* name;
+struct PlacedControl : NamedCase {
   int x, y, width, height;
   const char* caption;
 };
-void PrintTo(const PlacedControl& c, std::ostream* os) { *os << c.name; }
 
 class PlacementTest : public WindowTest, public testing::WithParamInterface<PlacedControl> {};
 
@@ -38,28 +36,28 @@ TEST_P(PlacementTest, StandsWhereTheDesignPutsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Design, PlacementTest,
-    testing::Values(PlacedControl{"Text1", 272, 208, 49, 21, ""},
-                    PlacedControl{"Text2", 272, 240, 49, 21, ""},
-                    PlacedControl{"Combo6", 272, 408, 73, 24, ""},
-                    PlacedControl{"Command1", 432, 504, 65, 33, ""},
-                    PlacedControl{"Label5", 456, 232, 257, 17,
-                                  "Résolution horizontale totale utile:"},
-                    PlacedControl{"Label14", 592, 456, 121, 17, "Recul totale utile:"},
-                    PlacedControl{"Label2", 712, 208, 57, 17, ""},
-                    PlacedControl{"Label42_0", 776, 208, 17, 17, "m"},
-                    PlacedControl{"Label43", 784, 208, 9, 17, "2"},
-                    PlacedControl{"Label42_6", 776, 360, 49, 17, "mm"},
-                    PlacedControl{"Label42_21", 360, 384, 41, 17, "pixels"},
-                    PlacedControl{"Label4", 352, 352, 73, 17, ""},
-                    PlacedControl{"Ecran", 192, 168, 73, 25, "Ecran:"},
-                    PlacedControl{"Nom", 320, 40, 297, 49, "SOLVANIX"},
-                    PlacedControl{"Label41", 384, 96, 177, 17, "Logiciel de calcul pour Soft-edge"},
-                    PlacedControl{"Version_1", 832, 152, 65, 17, nullptr},
-                    PlacedControl{"Version_2", 584, 88, 41, 17, "LIGHT"},
-                    PlacedControl{"Shape4", 16, 16, 905, 129, nullptr},
-                    PlacedControl{"Picture2", 648, 32, 257, 97, nullptr},
-                    PlacedControl{"Date_2", 24, 544, 153, 17, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(
+        PlacedControl{{"Text1"}, 272, 208, 49, 21, ""},
+        PlacedControl{{"Text2"}, 272, 240, 49, 21, ""},
+        PlacedControl{{"Combo6"}, 272, 408, 73, 24, ""},
+        PlacedControl{{"Command1"}, 432, 504, 65, 33, ""},
+        PlacedControl{{"Label5"}, 456, 232, 257, 17, "Résolution horizontale totale utile:"},
+        PlacedControl{{"Label14"}, 592, 456, 121, 17, "Recul totale utile:"},
+        PlacedControl{{"Label2"}, 712, 208, 57, 17, ""},
+        PlacedControl{{"Label42_0"}, 776, 208, 17, 17, "m"},
+        PlacedControl{{"Label43"}, 784, 208, 9, 17, "2"},
+        PlacedControl{{"Label42_6"}, 776, 360, 49, 17, "mm"},
+        PlacedControl{{"Label42_21"}, 360, 384, 41, 17, "pixels"},
+        PlacedControl{{"Label4"}, 352, 352, 73, 17, ""},
+        PlacedControl{{"Ecran"}, 192, 168, 73, 25, "Ecran:"},
+        PlacedControl{{"Nom"}, 320, 40, 297, 49, "SOLVANIX"},
+        PlacedControl{{"Label41"}, 384, 96, 177, 17, "Logiciel de calcul pour Soft-edge"},
+        PlacedControl{{"Version_1"}, 832, 152, 65, 17, nullptr},
+        PlacedControl{{"Version_2"}, 584, 88, 41, 17, "LIGHT"},
+        PlacedControl{{"Shape4"}, 16, 16, 905, 129, nullptr},
+        PlacedControl{{"Picture2"}, 648, 32, 257, 97, nullptr},
+        PlacedControl{{"Date_2"}, 24, 544, 153, 17, nullptr}),
+    CaseName{});
 
 TEST_F(WindowTest, WindowHasItsFixedClientAreaTitleAndIcon) {
   EXPECT_EQ(window_->size(), QSize(938, 586));
@@ -176,17 +174,15 @@ TEST_F(WindowTest, StartsEmptyWithNothingSelected) {
   for (const QString& text : ResultTexts()) EXPECT_TRUE(text.isEmpty());
 }
 
-struct ListCase {
-  const char* combo;
+struct ListCase : NamedCase {
   QStringList items;
   std::vector<int> itemData;
 };
-void PrintTo(const ListCase& c, std::ostream* os) { *os << c.combo; }
 
 class ListContentTest : public WindowTest, public testing::WithParamInterface<ListCase> {};
 
 TEST_P(ListContentTest, HoldsItsItemsInStoredOrder) {
-  auto* combo = Control<QComboBox>(GetParam().combo);
+  auto* combo = Control<QComboBox>(GetParam().name);
   ASSERT_EQ(combo->count(), GetParam().items.size());
   for (int i = 0; i < combo->count(); ++i) {
     EXPECT_EQ(combo->itemText(i), GetParam().items[i]);
@@ -196,14 +192,14 @@ TEST_P(ListContentTest, HoldsItsItemsInStoredOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ListContentTest,
-    testing::Values(ListCase{"Combo1", {"2"}, {0}},
-                    ListCase{"Combo3", {"XGA", "SXGA+", "HD"}, {1, 2, 3}},
-                    ListCase{"Combo5", {"16", "32", "64", "128", "256"}, {0, 0, 0, 0, 0}},
-                    ListCase{"Combo6",
+    testing::Values(ListCase{{"Combo1"}, {"2"}, {0}},
+                    ListCase{{"Combo3"}, {"XGA", "SXGA+", "HD"}, {1, 2, 3}},
+                    ListCase{{"Combo5"}, {"16", "32", "64", "128", "256"}, {0, 0, 0, 0, 0}},
+                    ListCase{{"Combo6"},
                              {"0.67", "0.73", "0.8", "1.2", "1.4", "1.5", "1.8", "2", "2.6", "2.8",
                               "4.1", "4.5", "6.9", "7.5", "10.4", "11.2"},
                              std::vector<int>(16, 0)}),
-    [](const auto& info) { return std::string(info.param.combo); });
+    CaseName{});
 
 TEST_F(WindowTest, SubstituteFacesAreFreeLookAlikes) {
   struct Face {
@@ -300,8 +296,8 @@ TEST_F(WindowTest, NoTextIsClipped) {
     EXPECT_TRUE(fits(label)) << label->objectName().toStdString() << " \""
                              << label->text().toStdString() << "\"";
   }
-  for (const QStringList& example : kWorkedExampleInputs) {
-    Enter(example);
+  for (const WorkedExample& example : kWorkedExamples) {
+    EnterExample(example);
     ClickOk();
     for (const QString& name : kResultLabels) {
       auto* label = window_->findChild<QLabel*>(name);

@@ -70,6 +70,12 @@ void WindowTest::Enter(const QStringList& in) {
   for (int i = 0; i < 4; ++i) Choose(lists[i], in[i + 2]);
 }
 
+void WindowTest::EnterExample(const WorkedExample& example) {
+  QStringList inputs;
+  for (const char* input : example.inputs) inputs << QString::fromUtf8(input);
+  Enter(inputs);
+}
+
 void WindowTest::ClickOk() { QTest::mouseClick(Control<QPushButton>("Command1"), Qt::LeftButton); }
 
 void WindowTest::SetBoxCatchInterval(int milliseconds) { catcher_->setInterval(milliseconds); }

@@ -18,6 +18,8 @@
 #include <memory>
 #include <vector>
 
+#include "tests/support/named_case.h"
+#include "tests/support/worked_examples.h"
 #include "ui/form1.h"
 
 namespace solvanix_test {
@@ -26,18 +28,11 @@ inline const QStringList kResultLabels = {"Label4",  "Label1",  "Label2",  "Labe
                                           "Label25", "Label26", "Label27", "Label28", "Label30",
                                           "Label29", "Label31", "Label32"};
 
-// The six inputs of the three worked examples, as a user enters them.
-inline const QStringList kWorkedExampleInputs[] = {{"6", "2", "2", "XGA", "128", "1.8"},
-                                                   {"4", "2.25", "2", "SXGA+", "64", "1.4"},
-                                                   {"8", "2.5", "2", "HD", "256", "0.73"}};
-
 // A key a user presses, with its modifiers, named for the test's name.
-struct KeyCase {
-  const char* name;
+struct KeyCase : NamedCase {
   Qt::Key key;
   Qt::KeyboardModifiers modifiers;
 };
-inline void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
 
 struct CaughtBox {
   QString title;
@@ -66,6 +61,7 @@ class WindowTest : public testing::Test {
   void Type(const char* box, const QString& text);
   void Choose(const char* list, const QString& item);
   void Enter(const QStringList& sixInputs);  // Text1, Text2 typed; the lists chosen
+  void EnterExample(const WorkedExample& example);
   void ClickOk();
 
   // How often the catcher looks for an open box; 0 answers boxes as soon as they open.
