@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QImage>
 #include <QToolTip>
@@ -111,6 +112,37 @@ TEST_F(WindowTest, ResultValuesAreReadAsTheirText) {
   ClickOk();
   EXPECT_EQ(Control("Label2")->accessibleName(), QStringLiteral("12"));
   EXPECT_EQ(Control("Label32")->accessibleName(), QStringLiteral("7,66"));
+}
+
+// After a run that ends without the failure box, a notification carries the results for the
+// screen reader, built from what the labels show; a failing run says nothing new.
+TEST_F(WindowTest, ResultsAreAnnouncedOnceAfterEachRun) {
+  auto announcement = [this]() -> QAccessibleInterface* {
+    for (QObject* child : window_->children()) {
+      QAccessibleInterface* candidate = QAccessible::queryAccessibleInterface(child);
+      if (candidate != nullptr && candidate->role() == QAccessible::Notification) return candidate;
+    }
+    return nullptr;
+  };
+  EnterExample(kWorkedExamples[0]);
+  ClickOk();
+  QAccessibleInterface* notification = announcement();
+  ASSERT_NE(notification, nullptr);
+  const QString said = notification->text(QAccessible::Name);
+  EXPECT_TRUE(said.startsWith(QStringLiteral(
+      "Calcul terminé. Matrice : (1024x768) ; Ratio écran : 3 ; Surface écran : 12 mètres carrés ; "
+      "Résolution horizontale totale utile : 1920 pixels ;")))
+      << said.toStdString();
+  EXPECT_TRUE(
+      said.endsWith(QStringLiteral("Taille d'un pixel : 3,1 millimètres ; Largeur d'une "
+                                   "image : 3,2 mètres ; Entraxe des projecteurs : 2,8 "
+                                   "mètres ; Distance de l'objectif : 5,76 mètres ; Recul "
+                                   "totale utile : 7,66 mètres.")))
+      << said.toStdString();
+  Type("Text2", QString());
+  ClickOk();
+  ASSERT_EQ(TakeBoxes().size(), 1u);  // the failure box
+  EXPECT_EQ(announcement()->text(QAccessible::Name), said);
 }
 
 // A value too wide for its box is painted "###", never cut to other digits; the label still

@@ -22,6 +22,11 @@
 #include "tests/support/worked_examples.h"
 #include "ui/form1.h"
 
+// Failure messages show texts, not their bytes.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
 namespace solvanix_test {
 
 inline const QStringList kResultLabels = {"Label4",  "Label1",  "Label2",  "Label23", "Label24",

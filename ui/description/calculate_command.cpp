@@ -1,6 +1,7 @@
 #include "ui/description/calculate_command.h"
 
 #include "ui/description/layout.h"
+#include "ui/description/spoken.h"
 
 namespace ui {
 namespace {
@@ -14,7 +15,7 @@ class LabelDisplay : public blend::Display {
   }
   void WarnTallerThanWide() override { window_.ShowMessage(texts::kTallerThanWide); }
   std::string ReadShown(blend::ResultId id) const override {
-    return window_.ResultText(layout::BindingOf(id).valueLabel.index);
+    return window_.LabelText(layout::BindingOf(id).valueLabel.index);
   }
 
  private:
@@ -35,7 +36,9 @@ void RunCalculateCommand(CommandWindow& window) {
   } catch (...) {
     // Whatever failed, reading a control included, the user is told the same thing.
     window.ShowMessage(texts::kCalculationFailure);
+    return;
   }
+  window.Announce(spoken::Summary([&](std::size_t label) { return window.LabelText(label); }));
 }
 
 }  // namespace ui

@@ -19,11 +19,14 @@ class CommandWindow {
   virtual std::string InputText(std::size_t control) const = 0;
   // Writes a result into its label, visible before the calculation goes on.
   virtual void ShowResult(std::size_t label, const std::string& text) = 0;
-  virtual std::string ResultText(std::size_t label) const = 0;
+  // What a label shows now.
+  virtual std::string LabelText(std::size_t label) const = 0;
   // A modal box; returns once the user has dismissed it.
   virtual void ShowMessage(const texts::Message& message) = 0;
   // The user's regional number format, read at every run.
   virtual blend::RegionalFormat Regional() const = 0;
+  // Said once by the screen reader after a run that ended without the failure box.
+  virtual void Announce(const std::string& summary) = 0;
 };
 
 void RunCalculateCommand(CommandWindow& window);

@@ -76,8 +76,10 @@ struct ControlRow {
   Colour background;  // for the button, its face
   Align align;
   const char* caption;
-  const char* buddy = nullptr;       // the input a caption label stands beside
-  const char* spokenName = nullptr;  // what a screen reader calls a control without a caption
+  const char* buddy = nullptr;  // the input a caption label stands beside
+  // What a screen reader calls the control when its caption will not do (a picture, a caption
+  // in short, a unit); "" when it is not read at all.
+  const char* spokenName = nullptr;
 };
 
 namespace fonts {
@@ -101,6 +103,13 @@ namespace detail {
 using namespace fonts;  // NOLINT(google-build-using-namespace): the table reads better
 using enum Kind;
 using enum Align;
+
+// Units as a screen reader must say them: a bare "m" is read as a letter.
+inline constexpr const char* kMetres = "mètres";
+inline constexpr const char* kSquareMetres = "mètres carrés";
+inline constexpr const char* kMillimetres = "millimètres";
+inline constexpr const char* kPixels = "pixels";
+inline constexpr const char* kNotSpoken = "";  // part of the unit before it
 
 inline constexpr Colour kMenu = System(SystemColour::MenuBackground);
 inline constexpr Colour kTitleText = System(SystemColour::TitleBarText);
@@ -136,19 +145,22 @@ inline constexpr auto kControls = std::to_array<ControlRow>({
     {"Ecran", Label, 2880, 2520, 1095, 375, kHeading, kDarkGrey, kMenu, Right, "Ecran:"},
     {"Largeur", Label, 2520, 3120, 1455, 255, kStandard, kButtonText, kMenu, Right,
      "Largeur totale:", "Text1"},
-    {"Label44", Label, 4920, 3240, 375, 255, kStandard, kButtonText, kMenu, Left, "m"},
+    {"Label44", Label, 4920, 3240, 375, 255, kStandard, kButtonText, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Hauteur", Label, 2520, 3600, 1455, 255, kStandard, kButtonText, kMenu, Right,
      "Hauteur totale:", "Text2"},
-    {"Label42_17", Label, 4920, 3720, 375, 255, kStandard, kButtonText, kMenu, Left, "m"},
+    {"Label42_17", Label, 4920, 3720, 375, 255, kStandard, kButtonText, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Projecteur", Label, 2520, 4200, 1455, 375, kHeading, kDarkGrey, kMenu, Right, "Projecteur:"},
     {"Label3", Label, 1800, 4800, 2175, 255, kStandard, kButtonText, kMenu, Right,
-     "Nbe de projecteurs:", "Combo1"},
+     "Nbe de projecteurs:", "Combo1", "Nombre de projecteurs"},
     {"Lmatrice", Label, 1800, 5280, 2175, 255, kStandard, kButtonText, kMenu, Right,
      "Matrice:", "Combo3"},
     {"Label4", Label, 5280, 5280, 1095, 255, kMatrixCaption, kButtonText, kButtonFace, Left, ""},
     {"Recouvrement", Label, 1800, 5760, 2175, 255, kStandard, kButtonText, kMenu, Right,
      "Recouvrement:", "Combo5"},
-    {"Label42_21", Label, 5400, 5760, 615, 255, kStandard, kButtonText, kMenu, Left, "pixels"},
+    {"Label42_21", Label, 5400, 5760, 615, 255, kStandard, kButtonText, kMenu, Left, "pixels",
+     nullptr, kPixels},
     {"Focale", Label, 2520, 6240, 1455, 255, kStandard, kButtonText, kMenu, Right,
      "Focale:", "Combo6"},
 
@@ -167,48 +179,60 @@ inline constexpr auto kControls = std::to_array<ControlRow>({
     {"Surface", Label, 7680, 3120, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Surface écran:"},
     {"Label2", Label, 10680, 3120, 855, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_0", Label, 11640, 3120, 255, 255, kStandard, kBlack, kMenu, Left, "m"},
-    {"Label43", Label, 11760, 3120, 135, 255, kRaisedDigit, kBlack, kNoColour, Right, "2"},
+    {"Label42_0", Label, 11640, 3120, 255, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kSquareMetres},
+    {"Label43", Label, 11760, 3120, 135, 255, kRaisedDigit, kBlack, kNoColour, Right, "2", nullptr,
+     kNotSpoken},
     {"Label5", Label, 6840, 3480, 3855, 255, kStandard, kButtonText, kMenu, Right,
      "Résolution horizontale totale utile:"},
     {"Label23", Label, 10800, 3480, 735, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_1", Label, 11640, 3480, 735, 255, kStandard, kBlack, kMenu, Left, "pixels"},
+    {"Label42_1", Label, 11640, 3480, 735, 255, kStandard, kBlack, kMenu, Left, "pixels", nullptr,
+     kPixels},
     {"Label6", Label, 7200, 3840, 3495, 255, kStandard, kButtonText, kMenu, Right,
      "Résolution verticale totale utile:"},
     {"Label24", Label, 10800, 3840, 735, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_2", Label, 11640, 3840, 735, 255, kStandard, kBlack, kMenu, Left, "pixels"},
+    {"Label42_2", Label, 11640, 3840, 735, 255, kStandard, kBlack, kMenu, Left, "pixels", nullptr,
+     kPixels},
     {"Label7", Label, 7680, 4200, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Largeur utile de l'image:"},
     {"Label25", Label, 10920, 4200, 615, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_3", Label, 11640, 4200, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_3", Label, 11640, 4200, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Label8", Label, 7680, 4560, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Hauteur utile de l'image:"},
     {"Label26", Label, 10920, 4560, 615, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_4", Label, 11640, 4560, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_4", Label, 11640, 4560, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Label9", Label, 7680, 4920, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Largeur recouvrement:"},
     {"Label27", Label, 10920, 4920, 615, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_5", Label, 11640, 4920, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_5", Label, 11640, 4920, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Label10", Label, 7680, 5400, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Taille d'un pixel:"},
     {"Label28", Label, 10920, 5400, 615, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_6", Label, 11640, 5400, 735, 255, kStandard, kBlack, kMenu, Left, "mm"},
+    {"Label42_6", Label, 11640, 5400, 735, 255, kStandard, kBlack, kMenu, Left, "mm", nullptr,
+     kMillimetres},
     {"Label11", Label, 7680, 5760, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Entraxe des projecteurs:"},
     {"Label29", Label, 10920, 5760, 615, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_7", Label, 11640, 5760, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_7", Label, 11640, 5760, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Label12", Label, 7680, 6120, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Largeur d'une image:"},
     {"Label30", Label, 10920, 6120, 615, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_8", Label, 11640, 6120, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_8", Label, 11640, 6120, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Label13", Label, 7680, 6480, 3015, 255, kStandard, kButtonText, kMenu, Right,
      "Distance de l'objectif:"},
     {"Label31", Label, 10800, 6480, 735, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_9", Label, 11640, 6480, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_9", Label, 11640, 6480, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
     {"Label14", Label, 8880, 6840, 1815, 255, kStandard, kButtonText, kMenu, Right,
      "Recul totale utile:"},
     {"Label32", Label, 10800, 6840, 735, 255, kStandard, kBlack, kMenu, Right, ""},
-    {"Label42_10", Label, 11640, 6840, 735, 255, kStandard, kBlack, kMenu, Left, "m"},
+    {"Label42_10", Label, 11640, 6840, 735, 255, kStandard, kBlack, kMenu, Left, "m", nullptr,
+     kMetres},
 });
 
 }  // namespace detail
@@ -227,11 +251,14 @@ constexpr std::size_t IndexOf(std::string_view name) {
 }
 
 // A control that the program itself refers to: its index is checked when it is built.
+// A default ControlRef refers to no control.
 struct ControlRef {
-  std::size_t index;
+  std::size_t index = kControlCount;
+  constexpr ControlRef() = default;
   consteval ControlRef(const char* name) : index(IndexOf(name)) {  // NOLINT: names convert
     if (index == kControlCount) throw "no control of that name";   // a build error, not a throw
   }
+  constexpr bool Exists() const { return index < kControlCount; }
   constexpr const ControlRow& Row() const { return detail::kControls[index]; }
   constexpr const char* Name() const { return Row().name; }
 };
@@ -250,8 +277,8 @@ struct ResultBinding {
   blend::ResultId id;
   ControlRef valueLabel;
   ControlRef captionLabel;
-  const ControlRef* unitLabel;       // nullptr when the value has no unit
-  const ControlRef* unitPowerLabel;  // a raised digit after the unit ("m" "2"), or nullptr
+  ControlRef unitLabel{};       // none when the value has no unit
+  ControlRef unitPowerLabel{};  // a raised digit after the unit ("m" "2"), or none
 };
 
 namespace detail {
@@ -287,28 +314,29 @@ inline constexpr std::array<ComboList, 4> kComboLists = {{
 inline constexpr std::array<ControlRef, 9> kFocusOrder = {
     "Text1", "Text2", "Command1", "Picture1", "Picture2", "Combo1", "Combo3", "Combo5", "Combo6"};
 
-inline constexpr ControlRef kMetre = "Label42_0";
-inline constexpr ControlRef kSquare = "Label43";
-inline constexpr ControlRef kPixelsUnits[] = {"Label42_1", "Label42_2"};
-inline constexpr ControlRef kMetreUnits[] = {"Label42_3", "Label42_4", "Label42_5", "Label42_7",
-                                             "Label42_8", "Label42_9", "Label42_10"};
-inline constexpr ControlRef kMillimetre = "Label42_6";
-
 inline constexpr std::array<ResultBinding, blend::kResultCount> kResultBindings = {{
-    {blend::ResultId::MatrixCaption, "Label4", "Lmatrice", nullptr, nullptr},
-    {blend::ResultId::ScreenRatio, "Label1", "Ratio", nullptr, nullptr},
-    {blend::ResultId::ScreenSurface, "Label2", "Surface", &kMetre, &kSquare},
-    {blend::ResultId::TotalHorizontalPixels, "Label23", "Label5", &kPixelsUnits[0], nullptr},
-    {blend::ResultId::TotalVerticalPixels, "Label24", "Label6", &kPixelsUnits[1], nullptr},
-    {blend::ResultId::UsefulWidth, "Label25", "Label7", &kMetreUnits[0], nullptr},
-    {blend::ResultId::UsefulHeight, "Label26", "Label8", &kMetreUnits[1], nullptr},
-    {blend::ResultId::OverlapWidth, "Label27", "Label9", &kMetreUnits[2], nullptr},
-    {blend::ResultId::PixelSize, "Label28", "Label10", &kMillimetre, nullptr},
-    {blend::ResultId::ImageWidth, "Label30", "Label12", &kMetreUnits[4], nullptr},
-    {blend::ResultId::ProjectorSpacing, "Label29", "Label11", &kMetreUnits[3], nullptr},
-    {blend::ResultId::LensDistance, "Label31", "Label13", &kMetreUnits[5], nullptr},
-    {blend::ResultId::TotalThrowDepth, "Label32", "Label14", &kMetreUnits[6], nullptr},
+    {blend::ResultId::MatrixCaption, "Label4", "Lmatrice"},
+    {blend::ResultId::ScreenRatio, "Label1", "Ratio"},
+    {blend::ResultId::ScreenSurface, "Label2", "Surface", "Label42_0", "Label43"},
+    {blend::ResultId::TotalHorizontalPixels, "Label23", "Label5", "Label42_1"},
+    {blend::ResultId::TotalVerticalPixels, "Label24", "Label6", "Label42_2"},
+    {blend::ResultId::UsefulWidth, "Label25", "Label7", "Label42_3"},
+    {blend::ResultId::UsefulHeight, "Label26", "Label8", "Label42_4"},
+    {blend::ResultId::OverlapWidth, "Label27", "Label9", "Label42_5"},
+    {blend::ResultId::PixelSize, "Label28", "Label10", "Label42_6"},
+    {blend::ResultId::ImageWidth, "Label30", "Label12", "Label42_8"},
+    {blend::ResultId::ProjectorSpacing, "Label29", "Label11", "Label42_7"},
+    {blend::ResultId::LensDistance, "Label31", "Label13", "Label42_9"},
+    {blend::ResultId::TotalThrowDepth, "Label32", "Label14", "Label42_10"},
 }};
+
+// The unit label after an input, which a screen reader gives with the input ("en mètres").
+struct InputUnit {
+  ControlRef input;
+  ControlRef unit;
+};
+inline constexpr std::array<InputUnit, 3> kInputUnits = {
+    {{"Text1", "Label44"}, {"Text2", "Label42_17"}, {"Combo5", "Label42_21"}}};
 
 inline constexpr std::array<ControlRef, 2> kVersionLabels = {"Version_1", "Version_2"};
 inline constexpr std::array<ControlRef, 6> kCalculationInputs = {"Text1",  "Text2",  "Combo1",
@@ -323,6 +351,7 @@ constexpr std::span<const ResultBinding> ResultBindings() { return detail::kResu
 constexpr const ResultBinding& BindingOf(blend::ResultId id) {
   return detail::kResultBindings[static_cast<std::size_t>(id)];
 }
+constexpr std::span<const detail::InputUnit> InputUnits() { return detail::kInputUnits; }
 // The version labels that open the about message.
 constexpr std::span<const ControlRef> VersionLabels() { return detail::kVersionLabels; }
 // The six input controls in the order the calculation reads them.
@@ -381,8 +410,15 @@ constexpr bool ReferencesHaveTheirKinds() {
     const ResultBinding& b = detail::kResultBindings[i];
     if (static_cast<std::size_t>(b.id) != i) return false;  // in ResultId order
     if (!Is(b.valueLabel, Kind::Label) || !Is(b.captionLabel, Kind::Label)) return false;
-    if (b.unitLabel != nullptr && !Is(*b.unitLabel, Kind::Label)) return false;
-    if (b.unitPowerLabel != nullptr && !Is(*b.unitPowerLabel, Kind::Label)) return false;
+    if (b.unitLabel.Exists() && !Is(b.unitLabel, Kind::Label)) return false;
+    if (b.unitPowerLabel.Exists() && !Is(b.unitPowerLabel, Kind::Label)) return false;
+  }
+  for (const detail::InputUnit& unit : detail::kInputUnits) {
+    if (Is(unit.input, Kind::Label) || !Is(unit.unit, Kind::Label)) return false;
+    if (unit.unit.Row().spokenName == nullptr) return false;  // a unit is said in words
+  }
+  for (const ResultBinding& b : detail::kResultBindings) {
+    if (b.unitLabel.Exists() && b.unitLabel.Row().spokenName == nullptr) return false;
   }
   for (ControlRef ref : detail::kVersionLabels) {
     if (!Is(ref, Kind::Label)) return false;

@@ -26,6 +26,9 @@ inline constexpr Message kAbout{
     "La gamme compte aussi SOLVANIX Studio et SOLVANIX Tournée.\n"
     "Suite SOLVANIX, par l'équipe SOLVANIX, 2019-2026."};
 
+// What a screen reader says first once a calculation has ended without the failure box.
+inline constexpr const char* kCalculationDone = "Calcul terminé.";
+
 // Painted instead of a value too wide for its label, as spreadsheets do: a cut number would read
 // as another number.
 inline constexpr const char* kDoesNotFit = "###";

@@ -15,6 +15,8 @@
 #include <QStyleFactory>
 
 #include "ui/description/calculate_command.h"
+#include "ui/description/spoken.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/baked_image.h"
 #include "ui/qt/controls.h"
 #include "ui/qt/fixed_window_size.h"
@@ -40,7 +42,14 @@ QWidget* CreateControl(std::size_t index, QWidget* parent) {
 
   switch (row.kind) {
     case Kind::Label: {
-      auto* label = layout::ShowsResult(index) ? new qt::ValueLabel(parent) : new QLabel(parent);
+      QLabel* label = nullptr;
+      if (layout::ShowsResult(index)) {
+        label = new qt::ValueLabel(parent);
+      } else if (row.spokenName != nullptr && *row.spokenName == '\0') {
+        label = new qt::SilentLabel(parent);
+      } else {
+        label = new QLabel(parent);
+      }
       label->setTextFormat(Qt::PlainText);
       label->setText(QString::fromUtf8(row.caption));
       label->setAlignment(qt::ToAlignment(row.align));
@@ -97,22 +106,10 @@ QWidget* CreateControl(std::size_t index, QWidget* parent) {
   control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
   control->setFont(qt::ToFont(row.font));
   control->setPalette(palette);
-  if (row.spokenName != nullptr) control->setAccessibleName(QString::fromUtf8(row.spokenName));
+  if (row.spokenName != nullptr && *row.spokenName != '\0') {
+    control->setAccessibleName(QString::fromUtf8(row.spokenName));
+  }
   return control;
-}
-
-// "Largeur totale:" is read as "Largeur totale".
-QString SpokenCaption(const QLabel* caption) {
-  QString text = caption->text().trimmed();
-  if (text.endsWith(QLatin1Char(':'))) text.chop(1);
-  return text.trimmed();
-}
-
-QString Superscript(const QString& digits) {
-  static const QString kRaised = QString::fromUtf8("⁰¹²³⁴⁵⁶⁷⁸⁹");
-  QString raised;
-  for (QChar c : digits) raised += c.isDigit() ? kRaised.at(c.digitValue()) : c;
-  return raised;
 }
 
 // The OK command's view of the Qt window.
@@ -136,7 +133,7 @@ class QtCommandWindow : public CommandWindow {
     value->setAccessibleName(caption);  // a screen reader reads the value itself
   }
 
-  std::string ResultText(std::size_t label) const override {
+  std::string LabelText(std::size_t label) const override {
     return qobject_cast<QLabel*>(window_.Control(label))->text().toStdString();
   }
 
@@ -144,6 +141,10 @@ class QtCommandWindow : public CommandWindow {
 
   blend::RegionalFormat Regional() const override {
     return {QLocale().decimalPoint().toStdString()};
+  }
+
+  void Announce(const std::string& summary) override {
+    window_.Announce(QString::fromStdString(summary));
   }
 
  private:
@@ -158,6 +159,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   FillLists();
   GuardLists();
   NameForScreenReaders();
+  CreateAnnouncement();
   ShowBanners();
   ConnectCommands();
   SetFocusOrder();
@@ -167,6 +169,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 Form1::~Form1() = default;
 
 void Form1::SetUpWindow() {
+  qt::InstallAccessibleInterfaces();  // before any control asks for its interface
   setPalette(qt::DesignedPalette());
   setAutoFillBackground(true);
   setFont(qt::ToFont(layout::kWindowFont));
@@ -205,29 +208,32 @@ void Form1::GuardLists() {
   }
 }
 
-// Captions name their inputs for screen readers; results carry their caption and unit.
+// Captions name their inputs for screen readers; inputs and results carry their units in words.
 void Form1::NameForScreenReaders() {
+  auto text = [this](std::size_t index) {
+    return qobject_cast<QLabel*>(Control(index))->text().toStdString();
+  };
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     const ControlRow& row = layout::Controls()[i];
     if (row.buddy == nullptr) continue;
     auto* caption = qobject_cast<QLabel*>(Control(i));
-    QWidget* input = Control(layout::IndexOf(row.buddy));
-    caption->setBuddy(input);
-    input->setAccessibleName(SpokenCaption(caption));
+    const std::size_t input = layout::IndexOf(row.buddy);
+    caption->setBuddy(Control(input));
+    Control(input)->setAccessibleName(QString::fromStdString(spoken::Caption(i, text(i))));
+    Control(input)->setAccessibleDescription(
+        QString::fromStdString(spoken::InputDescription(input)));
   }
-  auto text = [this](const layout::ControlRef& ref) {
-    return qobject_cast<QLabel*>(Control(ref.index))->text();
-  };
   for (const layout::ResultBinding& binding : layout::ResultBindings()) {
-    QString description = SpokenCaption(qobject_cast<QLabel*>(Control(binding.captionLabel.index)));
-    if (binding.unitLabel != nullptr) {
-      description += QStringLiteral(", ") + text(*binding.unitLabel);
-      if (binding.unitPowerLabel != nullptr)
-        description += Superscript(text(*binding.unitPowerLabel));
-    }
-    Control(binding.valueLabel.index)->setAccessibleDescription(description);
+    const std::string caption = text(binding.captionLabel.index);
+    Control(binding.valueLabel.index)
+        ->setAccessibleDescription(
+            QString::fromStdString(spoken::ResultDescription(binding.valueLabel.index, caption)));
   }
 }
+
+void Form1::CreateAnnouncement() { announcement_ = new qt::Announcement(this); }
+
+void Form1::Announce(const QString& summary) { announcement_->Announce(summary); }
 
 void Form1::ShowBanners() {
   const QImage banner = qt::LoadBakedImage(QStringLiteral(":/solvanix/banner.img"));

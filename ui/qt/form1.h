@@ -14,6 +14,9 @@ class QEvent;
 class QObject;
 
 namespace ui {
+namespace qt {
+class Announcement;
+}  // namespace qt
 
 class Form1 : public QWidget {
   Q_OBJECT
@@ -24,6 +27,8 @@ class Form1 : public QWidget {
 
   // The control built from the description's row `index`.
   QWidget* Control(std::size_t index) const { return controls_.at(index); }
+  // Has the screen reader say `summary` once.
+  void Announce(const QString& summary);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,10 +44,13 @@ class Form1 : public QWidget {
   void SetFocusOrder();
   void ShareStyle();
 
+  void CreateAnnouncement();
+
   void Command1_Click();
   void Version_Click(int index);
 
   std::array<QWidget*, layout::kControlCount> controls_{};
+  qt::Announcement* announcement_ = nullptr;
 };
 
 }  // namespace ui

@@ -63,7 +63,7 @@ class MainWindow final : public CommandWindow {
     InvalidateRect(value, nullptr, TRUE);
     UpdateWindow(value);  // on show before the calculation goes on
   }
-  std::string ResultText(std::size_t label) const override {
+  std::string LabelText(std::size_t label) const override {
     return Utf8(WindowText(controls_.at(label)));
   }
   void ShowMessage(const texts::Message& message) override {
@@ -72,6 +72,8 @@ class MainWindow final : public CommandWindow {
     MessageBoxW(window_, Wide(message.text).c_str(), Wide(message.title).c_str(), MB_OK | icon);
   }
   blend::RegionalFormat Regional() const override { return {RegionalDecimalSeparator()}; }
+  // The native window says nothing more: a screen reader finds the results in the labels.
+  void Announce(const std::string& /*summary*/) override {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
