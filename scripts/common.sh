@@ -6,9 +6,13 @@
 SOLVANIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What building the program needs on Debian 12, and what the tests and benchmarks add to it.
-SOLVANIX_TOOL_PACKAGES=(cmake make g++)
+# fast_float reads decimal numbers correctly rounded on every target.
+SOLVANIX_TOOL_PACKAGES=(cmake make g++ libfast-float-dev)
 SOLVANIX_BUILD_PACKAGES=("${SOLVANIX_TOOL_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev
   locales-all)
+# What the tests on a real X server add: the server, real input (xdotool, xclip), and the desktop
+# themes the window must not follow.
+SOLVANIX_DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool xclip qt6-gtk-platformtheme qt6ct)
 # What the window needs: Qt 6 Widgets, Qt's own French texts, and the free faces that stand in
 # for the Windows ones.
 SOLVANIX_UI_PACKAGES=(qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
