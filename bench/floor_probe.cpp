@@ -17,11 +17,10 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "bench/first_paint_probe.h"
-#include "calc/blend.h"
+#include "tests/support/worked_examples.h"
 #include "ui/description/layout.h"
 #include "ui/qt/look.h"
 #include "ui/qt/program.h"
@@ -31,25 +30,6 @@ namespace {
 using ui::layout::ControlRow;
 using ui::layout::FontSpec;
 using ui::layout::Kind;
-
-// The first worked example: 6 m by 2 m, two XGA projectors, 128 pixels of overlap, throw 1.8.
-class WorkedExample : public blend::Display {
- public:
-  WorkedExample() {
-    blend::Calculate(blend::ReadBlendInputs({"6", "2", "2", "XGA", "128", "1.8"}), *this,
-                     blend::RegionalFormat{","});
-  }
-  void Show(blend::ResultId id, const std::string& text) override {
-    texts_.at(static_cast<std::size_t>(id)) = text;
-  }
-  void WarnTallerThanWide() override {}
-  std::string ReadShown(blend::ResultId id) const override {
-    return texts_.at(static_cast<std::size_t>(id));
-  }
-
- private:
-  std::array<std::string, blend::kResultCount> texts_;
-};
 
 bool SameFont(const FontSpec& a, const FontSpec& b) {
   return std::strcmp(a.face, b.face) == 0 && a.points == b.points && a.weight == b.weight &&
@@ -87,7 +67,6 @@ class FloorWindow : public QWidget {
   FloorWindow() {
     setFixedSize(ui::layout::Pixels(ui::layout::kClientWidthTwips),
                  ui::layout::Pixels(ui::layout::kClientHeightTwips));
-    const WorkedExample results;
     const auto rows = ui::layout::Controls();
     for (std::size_t i = 0; i < rows.size(); ++i) {
       const ControlRow& row = rows[i];
@@ -125,9 +104,11 @@ class FloorWindow : public QWidget {
       }
       list->setCurrentIndex(-1);
     }
+    // The first worked example: 6 m by 2 m, two XGA projectors, 128 pixels of overlap, throw 1.8.
+    const auto& shown = solvanix_test::kWorkedExamples.front().shown;
     for (const ui::layout::ResultBinding& binding : ui::layout::ResultBindings()) {
       captions_.at(captionOf_.at(binding.valueLabel.index)).text =
-          QString::fromStdString(results.ReadShown(binding.id));
+          QString::fromUtf8(shown.at(static_cast<std::size_t>(binding.id)));
     }
   }
 
