@@ -96,6 +96,20 @@ class AppearanceTest : public testing::Test {
 std::unique_ptr<QTemporaryDir> AppearanceTest::scratch_;
 Grabs AppearanceTest::reference_;
 
+// The window and its popups, pixel for pixel as they were designed: a change made to start
+// faster or to save memory must not show. After a change that is meant to show, renew the
+// pictures with: xvfb-run -a <build>/tests/desktop/solvanix_desktop_tests --grab-to
+// tests/desktop/designed
+TEST_F(AppearanceTest, TheWindowIsPaintedAsDesigned) {
+  const QDir designed(QStringLiteral(SOLVANIX_DESIGNED_PICTURES));
+  for (const QString& picture : kGrabbedPictures) {
+    EXPECT_EQ(Differences(QImage(designed.filePath(picture + QStringLiteral(".png"))),
+                          reference_.Picture(picture)),
+              "")
+        << picture.toStdString();
+  }
+}
+
 TEST_F(AppearanceTest, EveryDesktopThemeLeavesTheWindowAsDesigned) {
   ASSERT_FALSE(reference_.Picture(QStringLiteral("window")).isNull());
   const QString qt6ct = QDir(scratch_->path()).filePath(QStringLiteral("config"));

@@ -1,8 +1,8 @@
 #include "ui/qt/baked_image.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
+#include <QResource>
 #include <QString>
 
 #include <cstdint>
@@ -26,9 +26,11 @@ std::uint32_t ReadWord(const QByteArray& data, qsizetype offset) {
 }  // namespace
 
 QImage LoadBakedImage(const QString& resourcePath) {
-  QFile file(resourcePath);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray data = file.readAll();
+  // The resource is stored uncompressed in the program: its pixels are used where they lie.
+  const QResource resource(resourcePath);
+  if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression) return {};
+  const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                  static_cast<qsizetype>(resource.size()));
   if (data.size() < kHeaderSize || std::memcmp(data.constData(), kMagic, kMagicSize) != 0) {
     return {};
   }
@@ -40,12 +42,8 @@ QImage LoadBakedImage(const QString& resourcePath) {
       data.size() != kHeaderSize + qsizetype{width} * height * 4) {
     return {};
   }
-  QImage image(width, height, format);
-  for (int y = 0; y < height; ++y) {
-    std::memcpy(image.scanLine(y), data.constData() + kHeaderSize + qsizetype{y} * width * 4,
-                static_cast<std::size_t>(width) * 4);
-  }
-  return image;
+  return QImage(reinterpret_cast<const uchar*>(data.constData() + kHeaderSize), width, height,
+                width * 4, format);
 }
 
 }  // namespace ui::qt

@@ -7,7 +7,8 @@ class QString;
 
 namespace ui::qt {
 
-// A null image when the resource is missing or malformed.
+// The image uses the resource's bytes where they lie, inside the program; a null image when the
+// resource is missing, compressed or malformed.
 QImage LoadBakedImage(const QString& resourcePath);
 
 }  // namespace ui::qt

@@ -1,6 +1,7 @@
 #include "ui/qt/form1.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -13,6 +14,10 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
+
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/description/calculate_command.h"
 #include "ui/description/spoken.h"
@@ -32,7 +37,30 @@ using layout::ControlRow;
 using layout::Kind;
 using layout::Pixels;
 
-QWidget* CreateControl(std::size_t index, QWidget* parent) {
+// One QFont for each font of the table, shared by the controls that use it.
+class Fonts {
+ public:
+  const QFont& Of(const layout::FontSpec& spec) {
+    for (const auto& [known, font] : fonts_) {
+      if (std::string_view(known.face) == spec.face && known.points == spec.points &&
+          known.weight == spec.weight && known.italic == spec.italic &&
+          known.underline == spec.underline) {
+        return font;
+      }
+    }
+    return fonts_.emplace_back(spec, qt::ToFont(spec)).second;
+  }
+
+ private:
+  std::vector<std::pair<layout::FontSpec, QFont>> fonts_;
+};
+
+bool SameFont(const layout::FontSpec& a, const layout::FontSpec& b) {
+  return std::string_view(a.face) == b.face && a.points == b.points && a.weight == b.weight &&
+         a.italic == b.italic && a.underline == b.underline;
+}
+
+QWidget* CreateControl(std::size_t index, QWidget* parent, Fonts& fonts) {
   const ControlRow& row = layout::Controls()[index];
   const QColor text = qt::ToColour(row.text);
   const bool painted = row.background.source != Colour::Source::None;
@@ -55,7 +83,9 @@ QWidget* CreateControl(std::size_t index, QWidget* parent) {
       label->setAlignment(qt::ToAlignment(row.align));
       palette.setColor(QPalette::WindowText, text);
       if (painted) palette.setColor(QPalette::Window, background);
-      label->setAutoFillBackground(painted);
+      // Where the label's colour is the window's, the window has painted it already.
+      label->setAutoFillBackground(painted &&
+                                   background != qt::ToColour(layout::kWindowBackground));
       control = label;
       break;
     }
@@ -70,7 +100,7 @@ QWidget* CreateControl(std::size_t index, QWidget* parent) {
     }
     case Kind::ComboBox: {
       auto* list = new QComboBox(parent);
-      list->setEditable(true);
+      list->setLineEdit(new QLineEdit(list));  // editable, with its edit field built once
       list->setInsertPolicy(QComboBox::NoInsert);
       palette.setColor(QPalette::Text, text);
       palette.setColor(QPalette::Base, background);
@@ -104,7 +134,7 @@ QWidget* CreateControl(std::size_t index, QWidget* parent) {
 
   control->setObjectName(QString::fromLatin1(row.name));
   control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
-  control->setFont(qt::ToFont(row.font));
+  if (!SameFont(row.font, layout::kWindowFont)) control->setFont(fonts.Of(row.font));
   control->setPalette(palette);
   if (row.spokenName != nullptr && *row.spokenName != '\0') {
     control->setAccessibleName(QString::fromUtf8(row.spokenName));
@@ -185,7 +215,10 @@ void Form1::SetUpWindow() {
 }
 
 void Form1::CreateControls() {
-  for (std::size_t i = 0; i < controls_.size(); ++i) controls_.at(i) = CreateControl(i, this);
+  Fonts fonts;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    controls_.at(i) = CreateControl(i, this, fonts);
+  }
 }
 
 void Form1::FillLists() {
@@ -263,6 +296,9 @@ void Form1::SetFocusOrder() {
 // One Fusion style for the window and every control, the lists' popups included, whatever the
 // application's style is.
 void Form1::ShareStyle() {
+  if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0) {
+    return;  // the application's own style already is
+  }
   QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"));
   if (style == nullptr) return;
   style->setParent(this);

@@ -1,8 +1,12 @@
 #include "ui/qt/look.h"
 
+#include <QFontDatabase>
+#include <QHash>
+#include <QSet>
 #include <QStringList>
 
 #include <array>
+#include <string_view>
 
 namespace ui::qt {
 namespace {
@@ -31,19 +35,51 @@ void RegisterFontSubstitutes() {
   (void)registered;
 }
 
+// The installed family names, without the foundry fontconfig adds when two make one family
+// ("Z003 [urw]"). Read once: every lookup by name would ask fontconfig again.
+const QSet<QString>& InstalledFamilies() {
+  static const QSet<QString> families = [] {
+    QSet<QString> names;
+    for (const QString& family : QFontDatabase::families()) {
+      names.insert(family.section(QStringLiteral(" ["), 0, 0));
+    }
+    return names;
+  }();
+  return families;
+}
+
 }  // namespace
 
-QFont ToFont(const layout::FontSpec& spec) {
+QString InstalledFace(const char* face) {
   RegisterFontSubstitutes();
-  QFont font(QString::fromLatin1(spec.face));
+  static QHash<QString, QString> resolved;
+  const QString wanted = QString::fromLatin1(face);
+  if (auto found = resolved.constFind(wanted); found != resolved.constEnd()) return *found;
+  // The face itself where it is installed, else its first installed stand-in: asking Qt for a
+  // missing face would make it search its fallbacks at every font of the window.
+  QString installed = wanted;
+  if (!InstalledFamilies().contains(wanted)) {
+    for (const QString& substitute : QFont::substitutes(wanted)) {
+      if (InstalledFamilies().contains(substitute)) {
+        installed = substitute;
+        break;
+      }
+    }
+  }
+  resolved.insert(wanted, installed);
+  return installed;
+}
+
+QFont ToFont(const layout::FontSpec& spec) {
+  QFont font(InstalledFace(spec.face));
   font.setPixelSize(layout::PixelSize(spec));
   font.setWeight(static_cast<QFont::Weight>(spec.weight));
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
-  const QString face = font.family();
-  if (face == QLatin1String("Terminal")) {
+  const std::string_view face = spec.face;
+  if (face == "Terminal") {
     font.setStyleHint(QFont::TypeWriter);
-  } else if (face == QLatin1String("Papyrus")) {
+  } else if (face == "Papyrus") {
     font.setStyleHint(QFont::Decorative);
   } else {
     font.setStyleHint(QFont::SansSerif);

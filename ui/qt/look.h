@@ -11,6 +11,9 @@
 
 namespace ui::qt {
 
+// The face a font of the window is drawn in: the named one where it is installed, otherwise its
+// first installed stand-in (MS Sans Serif: Liberation Sans on Debian).
+QString InstalledFace(const char* face);
 QFont ToFont(const layout::FontSpec& spec);
 QColor ToColour(const layout::Colour& colour);
 // The light palette the window was drawn with; every role of every group is set.
