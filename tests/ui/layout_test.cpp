@@ -102,7 +102,7 @@ TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
     // The face itself, or the installed look-alike that stands in for it.
     const QString face = QString::fromLatin1(row.font.face);
     EXPECT_TRUE(control->font().family() == face ||
-                QFont::substitutes(face).contains(control->font().family()))
+                QFont::substitutes(face).contains(control->font().family(), Qt::CaseInsensitive))
         << control->font().family().toStdString();
     EXPECT_EQ(control->font().pixelSize(), ui::layout::PixelSize(row.font));
     EXPECT_EQ(control->font().weight(), row.font.weight);

@@ -2,7 +2,6 @@
 
 #include <QFontDatabase>
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 
 #include <array>
@@ -35,13 +34,15 @@ void RegisterFontSubstitutes() {
   (void)registered;
 }
 
-// The installed family names, without the foundry fontconfig adds when two make one family
-// ("Z003 [urw]"). Read once: every lookup by name would ask fontconfig again.
-const QSet<QString>& InstalledFamilies() {
-  static const QSet<QString> families = [] {
-    QSet<QString> names;
+// The installed families by their lower-case names, as font substitutes are kept, without the
+// foundry fontconfig adds when two make one family ("Z003 [urw]"). Read once: every lookup by
+// name would ask fontconfig again.
+const QHash<QString, QString>& InstalledFamilies() {
+  static const QHash<QString, QString> families = [] {
+    QHash<QString, QString> names;
     for (const QString& family : QFontDatabase::families()) {
-      names.insert(family.section(QStringLiteral(" ["), 0, 0));
+      const QString name = family.section(QStringLiteral(" ["), 0, 0);
+      names.insert(name.toLower(), name);
     }
     return names;
   }();
@@ -57,15 +58,12 @@ QString InstalledFace(const char* face) {
   if (auto found = resolved.constFind(wanted); found != resolved.constEnd()) return *found;
   // The face itself where it is installed, else its first installed stand-in: asking Qt for a
   // missing face would make it search its fallbacks at every font of the window.
-  QString installed = wanted;
-  if (!InstalledFamilies().contains(wanted)) {
-    for (const QString& substitute : QFont::substitutes(wanted)) {
-      if (InstalledFamilies().contains(substitute)) {
-        installed = substitute;
-        break;
-      }
-    }
+  QString installed = InstalledFamilies().value(wanted.toLower());
+  for (const QString& substitute : QFont::substitutes(wanted)) {
+    if (!installed.isEmpty()) break;
+    installed = InstalledFamilies().value(substitute.toLower());
   }
+  if (installed.isEmpty()) installed = wanted;  // Qt's own search, then
   resolved.insert(wanted, installed);
   return installed;
 }
