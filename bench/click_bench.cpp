@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/worked_examples.h"
+#include "ui/description/layout.h"
 #include "ui/form1.h"
 
 namespace {
@@ -17,18 +19,20 @@ namespace {
 void BM_ClickToResults(benchmark::State& state) {
   ui::Form1 window;
   window.show();
-  window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("6"));
-  window.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("2"));
-  window.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(0);
-  window.findChild<QComboBox*>(QStringLiteral("Combo3"))->setCurrentIndex(0);
-  window.findChild<QComboBox*>(QStringLiteral("Combo5"))->setCurrentIndex(3);
-  window.findChild<QComboBox*>(QStringLiteral("Combo6"))->setCurrentIndex(6);
+  const solvanix_test::WorkedExample& example = solvanix_test::kWorkedExamples.front();
+  const auto inputs = ui::layout::CalculationInputs();
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    QWidget* input = window.Control(inputs[i].index);
+    const QString text = QString::fromUtf8(example.inputs.at(i));
+    if (auto* box = qobject_cast<QLineEdit*>(input)) box->setText(text);
+    if (auto* list = qobject_cast<QComboBox*>(input)) list->setCurrentIndex(list->findText(text));
+  }
   auto* ok = window.findChild<QPushButton*>(QStringLiteral("Command1"));
   auto* depth = window.findChild<QLabel*>(QStringLiteral("Label32"));
   for (auto _ : state) {
     depth->clear();
     QTest::mouseClick(ok, Qt::LeftButton);
-    if (depth->text() != QStringLiteral("7,66")) {
+    if (depth->text() != QString::fromUtf8(example.shown.back())) {
       state.SkipWithError("the click did not produce the worked example");
       break;
     }

@@ -2,20 +2,16 @@
 // widget of the window's size paints every caption of the layout and every value of the first
 // worked example in its font and colour at its place, the two text boxes and four editable lists
 // stand at theirs with the lists' items, and Qt's French texts are loaded as the program loads
-// them. Nothing else: no label per caption, no palettes, no style object, no pictures. Fonts ask
-// for an installed face directly, the first of the layout's face and its substitutes that the
-// font database has, so that Qt never runs its fallback search.
+// them. Nothing else: no label per caption, no palettes, no style object, no pictures. Fonts are
+// the window's own (ui::qt::ToFont), on the installed faces, so Qt never runs its fallback search.
 #include <QComboBox>
 #include <QFont>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QStringList>
 #include <QWidget>
 
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -34,32 +30,6 @@ using ui::layout::Kind;
 bool SameFont(const FontSpec& a, const FontSpec& b) {
   return std::strcmp(a.face, b.face) == 0 && a.points == b.points && a.weight == b.weight &&
          a.italic == b.italic && a.underline == b.underline && a.charset == b.charset;
-}
-
-// The families the font database has, each named once: a family that two foundries make is
-// listed as "Z003 [urw]" and "Z003 [UKWN]". QFontDatabase::hasFamily would ask fontconfig to
-// resolve every name it is given as an alias, which costs more than all the rest of the lookup.
-QStringList InstalledFamilies() {
-  QStringList families = QFontDatabase::families();
-  for (QString& family : families) {
-    const qsizetype foundry = family.indexOf(QLatin1String(" ["));
-    if (foundry > 0) family.truncate(foundry);
-  }
-  return families;
-}
-
-// The layout's font on the face that is installed. False when neither the face nor any of its
-// substitutes is: the probe would then measure Qt's fallback search instead of the floor.
-bool InstalledFont(const FontSpec& spec, const QStringList& installed, QFont& font) {
-  font = ui::qt::ToFont(spec);  // registers the substitutes, which QFont then lists
-  const QString face = QString::fromLatin1(spec.face);
-  for (const QString& candidate : QStringList{face} + QFont::substitutes(face)) {
-    if (installed.contains(candidate, Qt::CaseInsensitive)) {
-      font.setFamily(candidate);
-      return true;
-    }
-  }
-  return false;
 }
 
 class FloorWindow : public QWidget {
@@ -112,8 +82,6 @@ class FloorWindow : public QWidget {
     }
   }
 
-  bool AllFontsInstalled() const { return allFontsInstalled_; }
-
  protected:
   void paintEvent(QPaintEvent* /*event*/) override {
     QPainter painter(this);
@@ -143,9 +111,7 @@ class FloorWindow : public QWidget {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
       if (SameFont(fonts_[i].spec, spec)) return i;
     }
-    SharedFont shared{spec, {}};
-    allFontsInstalled_ = InstalledFont(spec, installed_, shared.font) && allFontsInstalled_;
-    fonts_.push_back(shared);
+    fonts_.push_back({spec, ui::qt::ToFont(spec)});  // on the installed face, as the window's
     return fonts_.size() - 1;
   }
   const QFont& FontOf(const FontSpec& spec) { return fonts_.at(FontIndex(spec)).font; }
@@ -160,12 +126,10 @@ class FloorWindow : public QWidget {
                          QString::fromUtf8(row.caption)});
   }
 
-  const QStringList installed_ = InstalledFamilies();
   std::vector<SharedFont> fonts_;
   std::vector<Caption> captions_;
   std::array<std::size_t, ui::layout::kControlCount> captionOf_{};
   std::array<QWidget*, ui::layout::kControlCount> inputs_{};
-  bool allFontsInstalled_ = true;
 };
 
 }  // namespace
@@ -173,10 +137,6 @@ class FloorWindow : public QWidget {
 int main(int /*argc*/, char* argv[]) {
   ui::qt::Program program(argv[0]);
   FloorWindow window;
-  if (!window.AllFontsInstalled()) {
-    std::fputs("floor probe: a face of the layout has no installed face or substitute\n", stderr);
-    return 2;
-  }
   new FirstPaintProbe(&window);
   window.show();
   return ui::qt::Program::exec();
