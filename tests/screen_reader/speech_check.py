@@ -65,6 +65,10 @@ EXAMPLES = [
       "3,13", "5,03"]),
 ]
 
+# What a run writes to its output folder.
+OUTPUT_FILES = ["speech.txt", "orca-speech.txt", "orca-debug.txt", "dbus.log", "openbox.log",
+                "speech-dispatcher.log", "espeak-ng.log", "orca.log", "solvanix.log"]
+
 # Orca says the notification's role before its name.
 SUMMARY_START = re.compile(r"^(?:notification\s+)?Calcul terminé")
 
@@ -367,6 +371,9 @@ def main():
     program, output = sys.argv[1], sys.argv[2]
     debug = "--debug" in sys.argv[3:]
     os.makedirs(output, exist_ok=True)
+    for name in OUTPUT_FILES:  # an earlier run's
+        if os.path.exists(os.path.join(output, name)):
+            os.remove(os.path.join(output, name))
     began = time.monotonic()
     signal.signal(signal.SIGALRM, timed_out)
     signal.alarm(240)  # a hung step must not hang the caller
