@@ -51,19 +51,22 @@ RESULTS = [
     ("Recul totale utile", "mètres"),
 ]
 
-# The worked examples: width, height, projectors, matrix, overlap, throw ratio as typed or chosen,
-# and the results as the window shows them with French settings.
-EXAMPLES = [
-    ("WideXga", ["6", "2", "2", "XGA", "128", "1.8"],
-     ["(1024x768)", "3", "12", "1920", "640", "6", "2", "0,4", "3,1", "3,2", "2,8", "5,76",
-      "7,66"]),
-    ("SxgaPlus", ["4", "2.25", "2", "SXGA+", "64", "1.4"],
-     ["(1400x1050)", "1,78", "9", "2736", "1539", "4", "2,25", "0,09", "1,5", "2,05", "1,95",
-      "2,87", "4,77"]),
-    ("Hd", ["8", "2.5", "2", "HD", "256", "0.73"],
-     ["(1920x1080)", "3,2", "20", "3584", "1120", "8", "2,5", "0,57", "2,2", "4,29", "3,71",
-      "3,13", "5,03"]),
-]
+# The worked examples, from the header every test shares: name, the six inputs as typed or chosen
+# (width, height, projectors, matrix, overlap, throw ratio) and the thirteen results as the window
+# shows them with French settings.
+EXAMPLES_HEADER = os.path.join(HERE, "..", "support", "worked_examples.h")
+
+
+def worked_examples():
+    with open(EXAMPLES_HEADER, encoding="utf-8") as header:
+        text = header.read()
+    examples = []
+    for name, inputs, shown in re.findall(r'\{"(\w+)",\s*\{([^}]*)\},\s*\{([^}]*)\}\}', text):
+        examples.append((name, re.findall(r'"([^"]*)"', inputs), re.findall(r'"([^"]*)"', shown)))
+    if not examples or any(len(i) != 6 or len(s) != 13 for _, i, s in examples):
+        raise SetupError(f"cannot read the worked examples from {EXAMPLES_HEADER}")
+    return examples
+
 
 # What a run writes to its output folder.
 OUTPUT_FILES = ["speech.txt", "orca-speech.txt", "orca-debug.txt", "dbus.log", "openbox.log",
@@ -254,8 +257,9 @@ class Session:
 class Run:
     """The steps as a user takes them, each with what Orca said during it."""
 
-    def __init__(self, session):
+    def __init__(self, session, examples):
         self.session = session
+        self.examples = examples
         self.speech = session.speech
         self.steps = []  # (example, what, utterances)
 
@@ -309,7 +313,7 @@ class Run:
         self.focus("", "Text2")
         self.focus("", "Command1")
         chosen = {combo: -1 for combo in LISTS}  # the lists start with nothing chosen
-        for name, inputs, _ in EXAMPLES:
+        for name, inputs, _ in self.examples:
             self.enter(name, inputs, chosen)
 
     def transcript(self):
@@ -345,7 +349,7 @@ def check(run):
                 "Nombre de projecteurs", ("Combo1",))
     focus_check('"en pixels" when the overlap list gets the focus', "en pixels", ("Combo5",))
 
-    for name, _, shown in EXAMPLES:
+    for name, _, shown in run.examples:
         said = run.said(name, "OK")
         summaries = [u for u in said if SUMMARY_START.search(u)]
         details = []
@@ -381,11 +385,12 @@ def main():
         session = Session(workdir, output, debug)
         run = None
         try:
+            examples = worked_examples()
             session.start_session_bus()
             session.start_window_manager()
             session.start_speech_dispatcher()
             session.start_orca()
-            run = Run(session)
+            run = Run(session, examples)
             run.drive(program)
         except (SetupError, subprocess.TimeoutExpired) as error:
             print(f"screen-reader: {error}")
