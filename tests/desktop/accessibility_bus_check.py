@@ -1,0 +1,124 @@
+#!/usr/bin/python3
+"""The window on the accessibility bus, as a screen reader finds it.
+
+Usage: accessibility_bus_check.py <solvanix program> <print_worked_example program>
+(under dbus-run-session and xvfb-run: the test registered in tests/desktop/CMakeLists.txt does it)
+
+After OK on the first worked example, an object with the notification role is shown carrying the
+summary of the results; after a run that ends in the failure box, no summary is shown again.
+The examples are typed with real key presses, as a user types them.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+
+SUMMARY_START = "Calcul terminé. Matrice : (1024x768) ; Ratio écran : 3 ; Surface écran : 12 mètres carrés"
+SUMMARY_END = "Recul totale utile : 7,66 mètres."
+
+
+def fail(message):
+    print(f"FAIL: {message}", flush=True)
+    sys.exit(1)
+
+
+def pump(seconds):
+    """Lets the bus deliver its events for a while."""
+    context = GLib.MainContext.default()
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def key(*names):
+    subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
+    pump(0.2)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "40", text], check=True)
+    pump(0.2)
+
+
+def find_application(name):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        application = desktop.get_child_at_index(i)
+        if application is not None and application.get_name() == name:
+            return application
+    return None
+
+
+def main():
+    program, printer = sys.argv[1], sys.argv[2]
+    width, height, *downs = subprocess.run([printer, "1"], capture_output=True, text=True,
+                                           check=True).stdout.split()
+    shown = []  # what the notification said each time it was shown
+    boxes = []  # the titles of the message boxes that opened
+
+    def on_showing(event):
+        source = event.source
+        if event.detail1 != 1:
+            return
+        if source.get_role() == Atspi.Role.NOTIFICATION:
+            shown.append(source.get_name())
+        elif source.get_role() in (Atspi.Role.ALERT, Atspi.Role.DIALOG):
+            boxes.append(source.get_name())
+
+    listener = Atspi.EventListener.new(on_showing)
+    listener.register("object:state-changed:showing")
+
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="fr_FR.UTF-8",
+               LC_ALL="fr_FR.UTF-8")
+    window = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+    try:
+        deadline = time.monotonic() + 20
+        while find_application("solvanix") is None:
+            if time.monotonic() > deadline or window.poll() is not None:
+                fail("the program did not appear on the accessibility bus")
+            pump(0.2)
+        pump(1)
+
+        # The first worked example, from the keyboard: the focus starts in the width.
+        type_text(width)
+        key("Tab")
+        type_text(height)
+        key("Tab", "Tab", "Tab")  # OK, then the two banners
+        for count in downs:
+            key("Tab", *(["Down"] * int(count)))
+        key(*(["shift+Tab"] * 6))  # back to OK
+        key("space")
+        pump(2)
+        if len(shown) != 1:
+            fail(f"after OK, {len(shown)} summaries were shown: {shown}")
+        summary = shown[0]
+        if not (summary.startswith(SUMMARY_START) and summary.endswith(SUMMARY_END)):
+            fail(f"the summary says: {summary}")
+        print(f"ok: after OK the notification says: {summary}", flush=True)
+
+        # A failing run: the height emptied, OK, the failure box answered.
+        key("shift+Tab")  # from OK back to the height
+        key("ctrl+a", "BackSpace")
+        key("Tab", "space")
+        pump(1)
+        key("Return")  # the failure box's OK
+        pump(2)
+        if "Calcul impossible" not in boxes:
+            fail(f"the failing run did not end in the failure box: {boxes}")
+        if len(shown) != 1:
+            fail(f"a failing run showed a summary again: {shown[1:]}")
+        print("ok: a failing run showed no new summary", flush=True)
+    finally:
+        window.kill()
+        window.wait()
+
+
+if __name__ == "__main__":
+    main()
