@@ -88,6 +88,7 @@ RunCase FromExample(const solvanix_test::WorkedExample& example) {
 
 std::vector<RunCase> WorkedExamples() {
   std::vector<RunCase> cases;
+  cases.reserve(solvanix_test::kWorkedExamples.size());
   for (const auto& example : solvanix_test::kWorkedExamples) cases.push_back(FromExample(example));
   return cases;
 }

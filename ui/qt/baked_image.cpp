@@ -42,8 +42,8 @@ QImage LoadBakedImage(const QString& resourcePath) {
       data.size() != kHeaderSize + qsizetype{width} * height * 4) {
     return {};
   }
-  return QImage(reinterpret_cast<const uchar*>(data.constData() + kHeaderSize), width, height,
-                width * 4, format);
+  return {reinterpret_cast<const uchar*>(data.constData() + kHeaderSize), width, height,
+          qsizetype{width} * 4, format};
 }
 
 }  // namespace ui::qt
