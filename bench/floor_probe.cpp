@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <array>
-#include <cstring>
 #include <vector>
 
 #include "bench/first_paint_probe.h"
@@ -26,11 +25,6 @@ namespace {
 using ui::layout::ControlRow;
 using ui::layout::FontSpec;
 using ui::layout::Kind;
-
-bool SameFont(const FontSpec& a, const FontSpec& b) {
-  return std::strcmp(a.face, b.face) == 0 && a.points == b.points && a.weight == b.weight &&
-         a.italic == b.italic && a.underline == b.underline && a.charset == b.charset;
-}
 
 class FloorWindow : public QWidget {
  public:
@@ -109,7 +103,7 @@ class FloorWindow : public QWidget {
 
   std::size_t FontIndex(const FontSpec& spec) {
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
-      if (SameFont(fonts_[i].spec, spec)) return i;
+      if (fonts_[i].spec == spec) return i;
     }
     fonts_.push_back({spec, ui::qt::ToFont(spec)});  // on the installed face, as the window's
     return fonts_.size() - 1;

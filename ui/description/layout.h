@@ -39,6 +39,12 @@ struct FontSpec {
   Charset charset = Charset::Default;
 };
 
+// The same font: face by name, size, weight, style and character set.
+constexpr bool operator==(const FontSpec& a, const FontSpec& b) {
+  return std::string_view(a.face) == b.face && a.points == b.points && a.weight == b.weight &&
+         a.italic == b.italic && a.underline == b.underline && a.charset == b.charset;
+}
+
 // The window was drawn at 96 dots per inch, its fonts included: a font is as many pixels high as
 // it was there (8.25 pt is 11 px), so that text and boxes always scale together.
 inline constexpr int kDesignDotsPerInch = 96;

@@ -15,7 +15,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -42,11 +41,7 @@ class Fonts {
  public:
   const QFont& Of(const layout::FontSpec& spec) {
     for (const auto& [known, font] : fonts_) {
-      if (std::string_view(known.face) == spec.face && known.points == spec.points &&
-          known.weight == spec.weight && known.italic == spec.italic &&
-          known.underline == spec.underline) {
-        return font;
-      }
+      if (known == spec) return font;
     }
     return fonts_.emplace_back(spec, qt::ToFont(spec)).second;
   }
@@ -54,11 +49,6 @@ class Fonts {
  private:
   std::vector<std::pair<layout::FontSpec, QFont>> fonts_;
 };
-
-bool SameFont(const layout::FontSpec& a, const layout::FontSpec& b) {
-  return std::string_view(a.face) == b.face && a.points == b.points && a.weight == b.weight &&
-         a.italic == b.italic && a.underline == b.underline;
-}
 
 QWidget* CreateControl(std::size_t index, QWidget* parent, Fonts& fonts) {
   const ControlRow& row = layout::Controls()[index];
@@ -134,7 +124,7 @@ QWidget* CreateControl(std::size_t index, QWidget* parent, Fonts& fonts) {
 
   control->setObjectName(QString::fromLatin1(row.name));
   control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width), Pixels(row.height));
-  if (!SameFont(row.font, layout::kWindowFont)) control->setFont(fonts.Of(row.font));
+  if (row.font != layout::kWindowFont) control->setFont(fonts.Of(row.font));
   control->setPalette(palette);
   if (row.spokenName != nullptr && *row.spokenName != '\0') {
     control->setAccessibleName(QString::fromUtf8(row.spokenName));
@@ -236,8 +226,6 @@ void Form1::GuardLists() {
   for (const layout::ComboList& entry : layout::ComboLists()) {
     auto* list = qobject_cast<QComboBox*>(Control(entry.combo.index));
     filter->Guard(list);
-    // The popup shows the list's own colours, not the desktop theme's.
-    list->view()->window()->setPalette(list->palette());
   }
 }
 

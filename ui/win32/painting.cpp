@@ -58,11 +58,6 @@ std::wstring InstalledFace(std::string_view face) {
   return wanted;  // the font mapper's choice
 }
 
-bool SameFont(const layout::FontSpec& a, const layout::FontSpec& b) {
-  return std::string_view(a.face) == b.face && a.points == b.points && a.weight == b.weight &&
-         a.italic == b.italic && a.underline == b.underline && a.charset == b.charset;
-}
-
 void Fill(HDC dc, const RECT& box, COLORREF colour) {
   SetBkColor(dc, colour);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &box, nullptr, 0, nullptr);
@@ -197,7 +192,7 @@ RECT Painter::Box(const ControlRow& row) const {
 
 HFONT Painter::Font(const layout::FontSpec& spec) {
   for (const CachedFont& cached : fonts_) {
-    if (SameFont(cached.spec, spec)) return cached.font;
+    if (cached.spec == spec) return cached.font;
   }
   const std::wstring face = InstalledFace(spec.face);
   HFONT font = CreateFontW(-MulDiv(layout::PixelSize(spec), static_cast<int>(dpi_), 96), 0, 0, 0,
