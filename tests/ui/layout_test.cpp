@@ -128,7 +128,7 @@ TEST_F(WindowTest, EveryTableRowIsBuiltAsGiven) {
       case Kind::TextBox: {
         auto* box = qobject_cast<QLineEdit*>(control);
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->maxLength(), 5);
+        EXPECT_EQ(box->maxLength(), ui::layout::kTextBoxMaxLength);
         EXPECT_EQ(box->palette().color(QPalette::Text), text);
         EXPECT_EQ(box->palette().color(QPalette::Base), Resolve(row.background));
         break;

@@ -26,6 +26,9 @@ inline constexpr int kClientWidthTwips = 14070;
 inline constexpr int kClientHeightTwips = 8790;
 
 enum class Kind : std::uint8_t { Label, TextBox, ComboBox, Button, Frame, PictureBox };
+
+// A dimension box takes at most this many characters.
+inline constexpr int kTextBoxMaxLength = 5;
 enum class Align : std::uint8_t { Left, Right, Center };
 
 enum class Charset : std::uint8_t { Default, Oem };
@@ -99,6 +102,38 @@ inline constexpr FontSpec kTitle{"Papyrus", 26.25, 700, false, true};
 inline constexpr FontSpec kTagline{"Papyrus", 8.25, 400};
 inline constexpr FontSpec kRaisedDigit{"Terminal", 4.5, 700, false, false, Charset::Oem};
 }  // namespace fonts
+
+// Free faces that stand in, in this order, where a Windows face is missing or cannot scale and
+// take bold and italic; the sizes, weights and styles stay those of the table. The generic family
+// is the last resort.
+enum class GenericFamily : std::uint8_t { SansSerif, Monospace, Decorative };
+struct FaceStandIns {
+  const char* face;
+  GenericFamily family;
+  std::array<const char*, 4> standIns;
+};
+inline constexpr std::array<FaceStandIns, 4> kFaceStandIns = {{
+    {"MS Sans Serif",
+     GenericFamily::SansSerif,
+     {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"}},
+    {"Tahoma",
+     GenericFamily::SansSerif,
+     {"DejaVu Sans", "Verdana", "Bitstream Vera Sans", "Noto Sans"}},
+    {"Papyrus",
+     GenericFamily::Decorative,
+     {"Z003", "URW Chancery L", "TeX Gyre Chorus", "Chancery"}},
+    {"Terminal",
+     GenericFamily::Monospace,
+     {"DejaVu Sans Mono", "Liberation Mono", "Courier New", "Noto Mono"}},
+}};
+
+// The stand-ins of `face`; every face of the table has a row (checked below).
+constexpr const FaceStandIns& StandInsOf(std::string_view face) {
+  for (const FaceStandIns& row : kFaceStandIns) {
+    if (face == row.face) return row;
+  }
+  throw "a face without stand-ins";  // a build error where evaluated at compile time
+}
 
 // The window's own font, which every control without another font shares, and its background.
 inline constexpr FontSpec kWindowFont = fonts::kWindow;
@@ -443,7 +478,15 @@ constexpr bool ReferencesHaveTheirKinds() {
          Is(kWhatsThisPointerLabel, Kind::Label) && Is(kCalculateButton, Kind::Button);
 }
 
+constexpr bool EveryFaceHasStandIns() {
+  for (const ControlRow& row : detail::kControls) {
+    if (StandInsOf(row.font.face).face == nullptr) return false;
+  }
+  return true;
+}
+
 static_assert(AllWholePixels());
+static_assert(EveryFaceHasStandIns(), "every face of the table has its stand-ins");
 static_assert(AllFontsWholePixels());
 static_assert(NamesAreUnique());
 static_assert(ReferencesHaveTheirKinds());

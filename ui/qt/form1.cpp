@@ -81,7 +81,7 @@ QWidget* CreateControl(std::size_t index, QWidget* parent, Fonts& fonts) {
     }
     case Kind::TextBox: {
       auto* box = new QLineEdit(parent);
-      box->setMaxLength(5);
+      box->setMaxLength(layout::kTextBoxMaxLength);
       box->setValidator(new qt::DecimalPointValidator(box));
       palette.setColor(QPalette::Text, text);
       palette.setColor(QPalette::Base, background);

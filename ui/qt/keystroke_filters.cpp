@@ -7,6 +7,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 #include "ui/description/keystroke_rules.h"
 
 namespace ui::qt {
@@ -46,9 +50,18 @@ bool DiscardedInPopup(const QKeyEvent* key) {
 
 }  // namespace
 
-// Typed, pasted or dropped: every character passes the dimension boxes' rule.
-QValidator::State DecimalPointValidator::validate(QString& input, int&) const {
-  for (QChar& c : input) c = QChar(keystrokes::Filtered(layout::Kind::TextBox, c.unicode()));
+// Typed, pasted, dropped or set: the box holds the text as its rule reads it.
+QValidator::State DecimalPointValidator::validate(QString& input, int& position) const {
+  const std::u16string_view text(reinterpret_cast<const char16_t*>(input.utf16()),
+                                 static_cast<std::size_t>(input.size()));
+  const std::u16string held = keystrokes::InDimensionBox(text);
+  if (held == text) return Acceptable;
+  if (held.size() != text.size()) {
+    // A digit beyond the first plane took two units and now takes one.
+    const auto before = std::min(static_cast<std::size_t>(std::max(position, 0)), text.size());
+    position = static_cast<int>(keystrokes::InDimensionBox(text.substr(0, before)).size());
+  }
+  input = QString::fromStdU16String(held);
   return Acceptable;
 }
 

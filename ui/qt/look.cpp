@@ -4,30 +4,17 @@
 #include <QHash>
 #include <QStringList>
 
-#include <array>
-#include <string_view>
 
 namespace ui::qt {
 namespace {
 
-// Free faces that stand in where the Windows ones are missing; the sizes, weights and styles
-// stay those of the layout.
+// The description's stand-ins, as Qt's substitutes of each face.
 void RegisterFontSubstitutes() {
-  struct Substitution {
-    const char* face;
-    std::array<const char*, 4> alternatives;
-  };
-  static constexpr std::array<Substitution, 4> kSubstitutions = {{
-      {"MS Sans Serif", {"Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial"}},
-      {"Tahoma", {"DejaVu Sans", "Verdana", "Bitstream Vera Sans", "Noto Sans"}},
-      {"Papyrus", {"Z003", "URW Chancery L", "TeX Gyre Chorus", "Chancery"}},
-      {"Terminal", {"DejaVu Sans Mono", "Liberation Mono", "Courier New", "Noto Mono"}},
-  }};
   static const bool registered = [] {
-    for (const Substitution& substitution : kSubstitutions) {
+    for (const layout::FaceStandIns& row : layout::kFaceStandIns) {
       QStringList alternatives;
-      for (const char* name : substitution.alternatives) alternatives << QString::fromLatin1(name);
-      QFont::insertSubstitutions(QString::fromLatin1(substitution.face), alternatives);
+      for (const char* name : row.standIns) alternatives << QString::fromLatin1(name);
+      QFont::insertSubstitutions(QString::fromLatin1(row.face), alternatives);
     }
     return true;
   }();
@@ -74,13 +61,16 @@ QFont ToFont(const layout::FontSpec& spec) {
   font.setWeight(static_cast<QFont::Weight>(spec.weight));
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
-  const std::string_view face = spec.face;
-  if (face == "Terminal") {
-    font.setStyleHint(QFont::TypeWriter);
-  } else if (face == "Papyrus") {
-    font.setStyleHint(QFont::Decorative);
-  } else {
-    font.setStyleHint(QFont::SansSerif);
+  switch (layout::StandInsOf(spec.face).family) {
+    case layout::GenericFamily::Monospace:
+      font.setStyleHint(QFont::TypeWriter);
+      break;
+    case layout::GenericFamily::Decorative:
+      font.setStyleHint(QFont::Decorative);
+      break;
+    case layout::GenericFamily::SansSerif:
+      font.setStyleHint(QFont::SansSerif);
+      break;
   }
   return font;
 }

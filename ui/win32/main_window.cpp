@@ -180,7 +180,7 @@ void MainWindow::GuardInputs() {
   for (std::size_t i = 0; i < layout::kControlCount; ++i) {
     switch (layout::Controls()[i].kind) {
       case Kind::TextBox:
-        SendMessageW(controls_.at(i), EM_LIMITTEXT, 5, 0);
+        SendMessageW(controls_.at(i), EM_LIMITTEXT, layout::kTextBoxMaxLength, 0);
         GuardDimensionBox(controls_.at(i));
         break;
       case Kind::ComboBox:
