@@ -31,7 +31,9 @@ class CalculationFailure : public std::exception {
 // leading number reads as 0, a number beyond the double range as +/-infinity.
 double ReadInputNumber(std::string_view text);
 
-// Rounds to `digits` places after the point; exact halves go to the even neighbour.
+// Rounds to `digits` places after the point; exact halves go to the even neighbour. Decided on
+// the double's exact binary value, the result is the double nearest the rounded decimal. Negative
+// `digits` round to whole numbers; beyond 22 places the value is returned unchanged.
 double RoundHalfEven(double value, int digits);
 
 // Display rule, that of "%.15G" with the regional decimal separator; "-0" shows as "0".

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -162,24 +163,154 @@ double ReadInputNumber(std::string_view text) {
   return negative ? -value : value;
 }
 
+// ---- Rounding to decimal places ------------------------------------------------------------
+//
+// A positive finite double is m / 2^s with m a whole number below 2^53, so the double times
+// 10^digits is exactly m * 10^digits / 2^s, and m * 10^digits < 2^53 * 10^22 < 2^127. The rounding
+// is decided on that exact product, held in two 64-bit halves (not every target has a 128-bit
+// integer type) and multiplied in 32-bit pieces.
+
+namespace {
+
+constexpr int kMostDigits = 22;  // 10^22 is the largest power of ten that is a double
+constexpr double kNoFraction = 4503599627370496.0;  // 2^52: every double this large is whole
+
+constexpr std::array<double, kMostDigits + 1> kPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// high * 2^64 + low.
+struct Wide {
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+};
+
+constexpr Wide MultiplyWide(std::uint64_t a, std::uint64_t b) {
+  constexpr std::uint64_t kLow32 = 0xFFFFFFFF;
+  const std::uint64_t lowLow = (a & kLow32) * (b & kLow32);
+  const std::uint64_t lowHigh = (a & kLow32) * (b >> 32);
+  const std::uint64_t highLow = (a >> 32) * (b & kLow32);
+  const std::uint64_t highHigh = (a >> 32) * (b >> 32);
+  const std::uint64_t middle = (lowLow >> 32) + (lowHigh & kLow32) + (highLow & kLow32);
+  return {highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
+          (middle << 32) | (lowLow & kLow32)};
+}
+
+constexpr std::array<Wide, kMostDigits + 1> kWidePowersOfTen = [] {
+  std::array<Wide, kMostDigits + 1> powers{};
+  powers[0] = {0, 1};
+  for (std::size_t i = 1; i < powers.size(); ++i) {
+    const Wide low = MultiplyWide(powers[i - 1].low, 10);
+    powers[i] = {powers[i - 1].high * 10 + low.high, low.low};
+  }
+  return powers;
+}();
+
+// x / 2^shift rounded down, for shift in [0, 128).
+Wide ShiftRight(Wide x, int shift) {
+  if (shift == 0) return x;
+  if (shift >= 64) return {0, x.high >> (shift - 64)};
+  return {x.high >> shift, (x.low >> shift) | (x.high << (64 - shift))};
+}
+
+// Whether x is not a multiple of 2^bits, for bits in [0, 128).
+bool AnyBitBelow(Wide x, int bits) {
+  if (bits == 0) return false;
+  if (bits <= 64) return (x.low << (64 - bits)) != 0;
+  return x.low != 0 || (x.high << (128 - bits)) != 0;
+}
+
+// n / 10^digits as the nearest double, for n of any size: read from its decimal text.
+double WideOverPowerOfTen(Wide n, int digits) {
+  constexpr std::uint64_t kChunk = 1'000'000'000;  // nine digits at a time
+  std::array<std::uint64_t, 4> words = {n.high >> 32, n.high & 0xFFFFFFFF, n.low >> 32,
+                                        n.low & 0xFFFFFFFF};
+  std::array<char, 64> text{};
+  char* first = text.data() + 48;  // 2^128 has 39 digits; the exponent goes after them
+  bool more = true;
+  while (more) {
+    std::uint64_t rest = 0;
+    for (std::uint64_t& word : words) {
+      const std::uint64_t dividend = (rest << 32) | word;
+      word = dividend / kChunk;
+      rest = dividend % kChunk;
+    }
+    more = std::any_of(words.begin(), words.end(), [](std::uint64_t w) { return w != 0; });
+    for (int i = 0; i < 9 && (more || rest != 0); ++i, rest /= 10) {
+      *--first = static_cast<char>('0' + rest % 10);
+    }
+  }
+  char* last = text.data() + 48;
+  *last++ = 'e';
+  *last++ = '-';
+  if (digits >= 10) *last++ = static_cast<char>('0' + digits / 10);
+  *last++ = static_cast<char>('0' + digits % 10);
+  double value = 0;
+  ReadDecimal(first, last, value);
+  return value;
+}
+
+// The positive finite `magnitude`, below 2^52, rounded to `digits` places in [0, 22].
+double RoundMagnitude(double magnitude, int digits) {
+  const double scale = kPowersOfTen[static_cast<std::size_t>(digits)];
+
+  // The common case. Below 2^52 every whole number and half is a double, and rounding the
+  // product to the nearest double never moves it past a double: unless the rounded product is a
+  // half itself, it lies on the same side of every half as the exact one, so both have the same
+  // nearest whole number. That and the scale are doubles, so the quotient is correctly rounded.
+  const double scaled = magnitude * scale;
+  if (scaled < kNoFraction) {
+    const double below = std::floor(scaled);
+    const double fraction = scaled - below;  // exact: below is 0 or at least half of scaled
+    if (fraction < 0.5) return below / scale;
+    if (fraction > 0.5) return (below + 1) / scale;
+  }
+
+  // A rounded product ending in exactly one half, or a large one: decide on the exact product,
+  // m * 10^digits / 2^shift.
+  std::uint64_t bits = 0;
+  static_assert(sizeof bits == sizeof magnitude);
+  std::memcpy(&bits, &magnitude, sizeof bits);
+  const auto biasedExponent = static_cast<int>(bits >> 52);
+  std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+  int shift = 1074;  // subnormals: m / 2^1074
+  if (biasedExponent != 0) {
+    m |= std::uint64_t{1} << 52;
+    shift = 1075 - biasedExponent;  // at least 1, as the magnitude is below 2^52
+  }
+  // The product is below 2^127, so from a shift of 128 on it is below one half.
+  if (shift >= 128) return 0;
+  const Wide power = kWidePowersOfTen[static_cast<std::size_t>(digits)];
+  const Wide low = MultiplyWide(m, power.low);
+  const Wide product = {low.high + m * power.high, low.low};
+
+  const Wide halves = ShiftRight(product, shift - 1);  // in halves: the lowest bit is one half
+  Wide n = ShiftRight(halves, 1);
+  const bool half = (halves.low & 1) != 0;
+  if (half && (AnyBitBelow(product, shift - 1) || (n.low & 1) != 0)) {
+    ++n.low;
+    if (n.low == 0) ++n.high;
+  }
+  constexpr std::uint64_t kExactWhole = std::uint64_t{1} << 53;  // every whole number up to it
+  if (n.high == 0 && n.low <= kExactWhole) return static_cast<double>(n.low) / scale;
+  return WideOverPowerOfTen(n, digits);
+}
+
+}  // namespace
+
 double RoundHalfEven(double value, int digits) {
-  constexpr double kNoFraction = 4503599627370496.0;  // 2^52: every double this large is whole
   if (!(std::fabs(value) < kNoFraction)) return value;
-  static constexpr std::array<double, 23> kPowersOfTen = {
-      1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-      1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  if (digits < 0 || digits >= static_cast<int>(kPowersOfTen.size())) {
+  if (digits < 0 || digits > kMostDigits) {
     if (digits > 0) return value;  // finer than any double distinguishes at this size
     digits = 0;
   }
-  const double scale = kPowersOfTen[static_cast<std::size_t>(digits)];
-  const double scaled = value * scale;
-  const double below = std::floor(scaled);
-  const double fraction = scaled - below;  // exact for every finite double
-  double rounded = below;
-  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(below, 2.0) != 0)) rounded = below + 1;
-  return rounded / scale;
+  if (value == 0) return value;
+  const double rounded = RoundMagnitude(std::fabs(value), digits);
+  if (rounded == 0) return 0.0;  // +0 also for a negative value that rounds to zero
+  return value < 0 ? -rounded : rounded;
 }
+
+// ---- End of rounding to decimal places -------------------------------------------------------
 
 namespace {
 

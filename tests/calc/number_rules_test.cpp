@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -145,7 +146,19 @@ INSTANTIATE_TEST_SUITE_P(
                   std::numeric_limits<double>::max()},
         RoundCase{{"JustBelow2Power52"}, 4503599627370495.5, 0, 4503599627370496.0},
         RoundCase{{"NegativeDigitsRoundToWhole"}, 2.5, -1, 2},
-        RoundCase{{"InfinityUnchanged"}, kInf, 2, kInf}),
+        RoundCase{{"InfinityUnchanged"}, kInf, 2, kInf},
+        // Decided on the double's exact value: scaling in double arithmetic first tips these the
+        // other way.
+        RoundCase{{"ExactHalfTiesToEvenAt8e14"}, 833333333333333.375, 2, 833333333333333.38},
+        RoundCase{{"ExactHalfTiesToEvenAt7e14"}, 775915771017946.625, 2, 775915771017946.62},
+        RoundCase{{"JustAboveHalfRoundsUp"}, 0.005, 2, 0.01},
+        RoundCase{{"JustAboveHalfInThousands"}, 2241.025, 2, 2241.03},
+        RoundCase{{"JustBelowHalfRoundsDown"}, 229.075, 2, 229.07},
+        RoundCase{{"NegativeJustBelowHalf"}, -229.075, 2, -229.07},
+        RoundCase{{"JustBelowHalfInMillions"}, 1745224.355, 2, 1745224.35},
+        RoundCase{{"SixteenthRoundsUpAt2e14"}, 192895568597132.0625, 1, 192895568597132.1},
+        RoundCase{{"RoundsBackToItselfAt5e14"}, 470941370064690.69, 2, 470941370064690.69},
+        RoundCase{{"TwentyPlacesKeepTheValue"}, 1893604465.0242891, 20, 1893604465.0242891}),
     CaseName{});
 
 TEST(RoundingRule, NegativeHalfToZeroShowsZero) {
@@ -166,6 +179,121 @@ TEST(RoundingRule, NeverOverflowsOrLosesFiniteness) {
                 0.5000001 * std::pow(10.0, -digits) + std::fabs(value) * 1e-15)
           << value;
     }
+  }
+}
+
+// The rounding rule worked out on decimal digit strings: the double's exact value, rounded by
+// hand and read back by the C library's correctly rounded strtod. Slow and plainly right.
+std::string ExactDigits(double magnitude, int& fractionDigits) {
+  int exponent = 0;
+  const double fraction = std::frexp(magnitude, &exponent);
+  std::string digits = std::to_string(static_cast<std::uint64_t>(std::ldexp(fraction, 53)));
+  std::reverse(digits.begin(), digits.end());  // units first while multiplying
+  const auto multiplyBy = [&digits](int factor) {
+    int carry = 0;
+    for (char& d : digits) {
+      const int product = (d - '0') * factor + carry;
+      d = static_cast<char>('0' + product % 10);
+      carry = product / 10;
+    }
+    if (carry != 0) digits += static_cast<char>('0' + carry);
+  };
+  fractionDigits = 0;
+  for (exponent -= 53; exponent > 0; --exponent) multiplyBy(2);
+  for (; exponent < 0; ++exponent, ++fractionDigits) multiplyBy(5);  // m / 2^k = m 5^k / 10^k
+  std::reverse(digits.begin(), digits.end());
+  return digits;
+}
+
+double ExactRoundHalfEven(double value, int digits) {
+  if (value == 0) return value;
+  int fractionDigits = 0;
+  std::string kept = ExactDigits(std::fabs(value), fractionDigits);
+  if (fractionDigits < digits) {
+    kept.append(static_cast<std::size_t>(digits - fractionDigits), '0');
+    fractionDigits = digits;
+  }
+  // At least one whole digit, a zero, which also takes the carry of rounding up.
+  const int leadingZeros = std::max(fractionDigits - static_cast<int>(kept.size()), 0) + 1;
+  kept.insert(0, static_cast<std::size_t>(leadingZeros), '0');
+  const std::string dropped = kept.substr(kept.size() - (fractionDigits - digits));
+  kept.resize(kept.size() - dropped.size());
+  const bool tie = !dropped.empty() && dropped[0] == '5' &&
+                   dropped.find_first_not_of('0', 1) == std::string::npos;
+  if (!dropped.empty() && dropped[0] >= '5' && (!tie || (kept.back() - '0') % 2 == 1)) {
+    std::size_t i = kept.size() - 1;
+    for (; kept[i] == '9'; --i) kept[i] = '0';
+    ++kept[i];
+  }
+  const double rounded = std::strtod((kept + "e-" + std::to_string(digits)).c_str(), nullptr);
+  return value < 0 ? -rounded : rounded;
+}
+
+// RoundHalfEven against the exact rounding, naming the value and both results in full.
+testing::AssertionResult RoundsExactly(double value, int digits) {
+  const double rounded = RoundHalfEven(value, digits);
+  const double exact = ExactRoundHalfEven(value, digits);
+  if (rounded == exact) return testing::AssertionSuccess();
+  char text[160];
+  std::snprintf(text, sizeof text, "%.17g (%a) to %d places gives %.17g (%a), exactly %.17g (%a)",
+                value, value, digits, rounded, rounded, exact, exact);
+  return testing::AssertionFailure() << text;
+}
+
+// Halves at the kept place and the doubles either side of them. A double t / 2^(digits + 1)
+// with t odd is an exact half: t is taken of every length, and t + 2 with it, whose whole part
+// has the other parity. The double nearest a decimal half lies just either side of one: taken in
+// every decade from 1 to 1e17.
+TEST(RoundingRule, HalvesAgreeWithExactDecimalRounding) {
+  std::mt19937_64 random(1200);
+  int compared = 0;
+  const auto around = [&compared](double half, int digits) {
+    for (double value : {half, std::nextafter(half, 0.0), std::nextafter(half, kInf)}) {
+      for (double signedValue : {value, -value}) {
+        testing::AssertionResult result = RoundsExactly(signedValue, digits);
+        if (!result) return result;
+        ++compared;
+      }
+    }
+    return testing::AssertionSuccess();
+  };
+  for (int digits : {0, 1, 2, 3, 6, 15, 22}) {
+    for (int length = 1; length <= 52; ++length) {
+      const std::uint64_t t = (random() >> (64 - length)) | (std::uint64_t{1} << (length - 1)) | 1;
+      ASSERT_TRUE(around(std::ldexp(static_cast<double>(t), -(digits + 1)), digits));
+      ASSERT_TRUE(around(std::ldexp(static_cast<double>(t + 2), -(digits + 1)), digits));
+    }
+    for (int decade = 0; decade < 17; ++decade) {
+      std::uniform_real_distribution<double> inDecade(std::pow(10.0, decade),
+                                                      std::pow(10.0, decade + 1));
+      for (int sample = 0; sample < 8; ++sample) {
+        char decimalHalf[64];
+        std::snprintf(decimalHalf, sizeof decimalHalf, "%.0f5e-%d",
+                      std::floor(inDecade(random) * std::pow(10.0, digits)), digits + 1);
+        ASSERT_TRUE(around(std::strtod(decimalHalf, nullptr), digits));
+      }
+    }
+  }
+  EXPECT_EQ(compared, 7 * (52 * 2 + 17 * 8) * 3 * 2);
+}
+
+// Random doubles of every size, most of them from 2^-80 to 2^60 where the rounding has work to
+// do, to 0 to 22 places.
+TEST(RoundingRule, RandomValuesAgreeWithExactDecimalRounding) {
+  std::mt19937_64 random(52);
+  std::uniform_int_distribution<int> binade(-80, 60);
+  std::uniform_int_distribution<int> places(0, 22);
+  std::uniform_real_distribution<double> significand(1, 2);
+  for (int i = 0; i < 4000; ++i) {
+    double value = std::ldexp(significand(random), binade(random));
+    if (i % 50 == 0) {
+      const std::uint64_t bits = random();
+      std::memcpy(&value, &bits, sizeof value);
+      if (!std::isfinite(value)) continue;
+    }
+    if (i % 3 == 0) value = -value;
+    const int digits = i % 2 == 0 ? i / 2 % 4 : places(random);
+    ASSERT_TRUE(RoundsExactly(value, digits));
   }
 }
 
