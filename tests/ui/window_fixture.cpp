@@ -3,6 +3,14 @@
 #include <QAbstractButton>
 #include <QTest>
 
+#include <optional>
+#include <sstream>
+
+#include "calc/blend.h"
+#include "ui/description/keystroke_rules.h"
+#include "ui/description/layout.h"
+#include "ui/description/texts.h"
+
 namespace solvanix_test {
 
 void WindowTest::SetUp() {
@@ -84,6 +92,88 @@ std::vector<CaughtBox> WindowTest::TakeBoxes() {
   std::vector<CaughtBox> taken;
   taken.swap(boxes_);
   return taken;
+}
+
+namespace {
+
+// The core's results, kept as a window would show them.
+class RecordingDisplay : public blend::Display {
+ public:
+  void Show(blend::ResultId id, const std::string& text) override {
+    shown_[static_cast<std::size_t>(id)] = text;
+  }
+  void WarnTallerThanWide() override {}
+  std::string ReadShown(blend::ResultId id) const override {
+    return shown_[static_cast<std::size_t>(id)].value_or("");
+  }
+  const std::optional<std::string>& Shown(std::size_t id) const { return shown_[id]; }
+
+ private:
+  std::array<std::optional<std::string>, blend::kResultCount> shown_{};
+};
+
+}  // namespace
+
+std::string WindowTest::CheckInputs(std::array<std::string, 6>* shown) const {
+  std::ostringstream wrong;
+  std::array<std::string, 6> texts;
+  const auto inputs = ui::layout::CalculationInputs();
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    QWidget* input = window_->findChild<QWidget*>(QString::fromLatin1(inputs[i].Name()));
+    if (auto* box = qobject_cast<QLineEdit*>(input)) {
+      texts[i] = box->text().toStdString();
+      const std::u16string held = ui::keystrokes::InDimensionBox(box->text().toStdU16String());
+      if (held != box->text().toStdU16String()) {
+        wrong << inputs[i].Name() << " holds \"" << texts[i] << "\", a look-alike; ";
+      }
+    } else if (auto* list = qobject_cast<QComboBox*>(input)) {
+      texts[i] = list->currentText().toStdString();
+      for (const ui::layout::ComboList& entry : ui::layout::ComboLists()) {
+        if (entry.combo.index == inputs[i].index && !ui::keystrokes::ListMayShow(entry, texts[i])) {
+          wrong << inputs[i].Name() << " shows \"" << texts[i] << "\", no item of its; ";
+        }
+      }
+    }
+  }
+  if (shown != nullptr) *shown = texts;
+  return wrong.str();
+}
+
+std::string WindowTest::CheckAgainstTheCore() {
+  std::array<std::string, 6> texts;
+  std::ostringstream wrong;
+  wrong << CheckInputs(&texts);
+  RecordingDisplay core;
+  bool failed = false;
+  try {
+    blend::Calculate(
+        blend::ReadBlendInputs({texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]}), core,
+        {","});
+  } catch (const blend::CalculationFailure&) {
+    failed = true;
+  }
+  bool failureBox = false;
+  for (const CaughtBox& box : TakeBoxes()) {
+    failureBox |= box.title == QString::fromUtf8(ui::texts::kCalculationFailure.title);
+  }
+  if (failed != failureBox) {
+    wrong << (failed ? "the core fails, yet no failure box; " : "a failure box the core has not; ");
+  }
+  for (const ui::layout::ResultBinding& binding : ui::layout::ResultBindings()) {
+    const auto& computed = core.Shown(static_cast<std::size_t>(binding.id));
+    if (!computed) continue;
+    const std::string shown =
+        LabelText(QString::fromLatin1(binding.valueLabel.Name())).toStdString();
+    if (shown != *computed) {
+      wrong << binding.valueLabel.Name() << " shows \"" << shown << "\", the core \"" << *computed
+            << "\"; ";
+    }
+  }
+  if (!wrong.str().empty()) {
+    wrong << "inputs:";
+    for (const std::string& text : texts) wrong << " \"" << text << '"';
+  }
+  return wrong.str();
 }
 
 }  // namespace solvanix_test

@@ -14,8 +14,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <array>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "tests/support/named_case.h"
@@ -68,6 +70,14 @@ class WindowTest : public testing::Test {
   void Enter(const QStringList& sixInputs);  // Text1, Text2 typed; the lists chosen
   void EnterExample(const WorkedExample& example);
   void ClickOk();
+
+  // After OK: what is wrong with the window, "" when nothing is. Each list shows one of its items
+  // or nothing, each dimension box holds its text as the input rule reads it, and the labels show
+  // what the core computes from what the controls show: every result after a run without the
+  // failure box, the results before the failing step after one. Takes the boxes caught.
+  std::string CheckAgainstTheCore();
+  // The inputs' part of it, any time; `shown` takes the six texts the controls show.
+  std::string CheckInputs(std::array<std::string, 6>* shown = nullptr) const;
 
   // How often the catcher looks for an open box; 0 answers boxes as soon as they open.
   void SetBoxCatchInterval(int milliseconds);

@@ -3,15 +3,14 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QPixmap>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -63,6 +62,8 @@ QWidget* CreateControl(std::size_t index, QWidget* parent, Fonts& fonts) {
       QLabel* label = nullptr;
       if (layout::ShowsResult(index)) {
         label = new qt::ValueLabel(parent);
+      } else if (layout::IsVersionLabel(index)) {
+        label = new qt::ClickableLabel(parent);
       } else if (row.spokenName != nullptr && *row.spokenName == '\0') {
         label = new qt::SilentLabel(parent);
       } else {
@@ -82,7 +83,6 @@ QWidget* CreateControl(std::size_t index, QWidget* parent, Fonts& fonts) {
     case Kind::TextBox: {
       auto* box = new QLineEdit(parent);
       box->setMaxLength(layout::kTextBoxMaxLength);
-      box->setValidator(new qt::DecimalPointValidator(box));
       palette.setColor(QPalette::Text, text);
       palette.setColor(QPalette::Base, background);
       control = box;
@@ -177,7 +177,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   SetUpWindow();
   CreateControls();
   FillLists();
-  GuardLists();
+  GuardInputs();
   NameForScreenReaders();
   CreateAnnouncement();
   ShowBanners();
@@ -221,11 +221,15 @@ void Form1::FillLists() {
   }
 }
 
-void Form1::GuardLists() {
-  auto* filter = new qt::ListKeystrokeFilter(this);
+void Form1::GuardInputs() {
+  auto* boxes = new qt::DimensionBoxFilter(this);
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    if (layout::Controls()[i].kind == Kind::TextBox)
+      boxes->Guard(qobject_cast<QLineEdit*>(Control(i)));
+  }
+  auto* lists = new qt::ListKeystrokeFilter(this);
   for (const layout::ComboList& entry : layout::ComboLists()) {
-    auto* list = qobject_cast<QComboBox*>(Control(entry.combo.index));
-    filter->Guard(list);
+    lists->Guard(qobject_cast<QComboBox*>(Control(entry.combo.index)), entry);
   }
 }
 
@@ -267,8 +271,16 @@ void Form1::ShowBanners() {
 void Form1::ConnectCommands() {
   Control(layout::kWhatsThisPointerLabel.index)->setCursor(Qt::WhatsThisCursor);
   for (const layout::ControlRef& label : layout::VersionLabels()) {
-    Control(label.index)->installEventFilter(this);
+    const int index = QString::fromLatin1(label.Name()).section(QLatin1Char('_'), 1).toInt();
+    static_cast<qt::ClickableLabel*>(Control(label.index))->setOnClick([this, index] {
+      Version_Click(index);
+    });
   }
+  // The about box from the keyboard too.
+  auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  const layout::ControlRef first = layout::VersionLabels().front();
+  connect(help, &QShortcut::activated, this,
+          [this, first] { static_cast<qt::ClickableLabel*>(Control(first.index))->click(); });
   connect(qobject_cast<QPushButton*>(Control(layout::kCalculateButton.index)),
           &QPushButton::clicked, this, &Form1::Command1_Click);
 }
@@ -292,19 +304,6 @@ void Form1::ShareStyle() {
   style->setParent(this);
   setStyle(style);
   for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (label != nullptr && mouse->button() == Qt::LeftButton &&
-        label->rect().contains(mouse->position().toPoint())) {
-      Version_Click(label->objectName().section(QLatin1Char('_'), 1).toInt());
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 void Form1::Command1_Click() {

@@ -10,9 +10,6 @@
 
 #include "ui/description/layout.h"
 
-class QEvent;
-class QObject;
-
 namespace ui {
 namespace qt {
 class Announcement;
@@ -30,14 +27,11 @@ class Form1 : public QWidget {
   // Has the screen reader say `summary` once.
   void Announce(const QString& summary);
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void SetUpWindow();
   void CreateControls();
   void FillLists();
-  void GuardLists();
+  void GuardInputs();
   void NameForScreenReaders();
   void ShowBanners();
   void ConnectCommands();

@@ -1,13 +1,19 @@
 #include "ui/qt/keystroke_filters.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -26,11 +32,23 @@ bool DiscardedInField(const QKeyEvent* key) {
   switch (key->key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete:
       return false;
     default:
       return !key->text().isEmpty() || IsPaste(key);
   }
+}
+
+std::u16string_view View(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+// The text as a dimension box holds it.
+QString Held(const QString& text) {
+  return QString::fromStdU16String(keystrokes::InDimensionBox(View(text)));
+}
+
+bool ChangedByRule(const QString& text) {
+  return keystrokes::InDimensionBox(View(text)) != View(text);
 }
 
 // In the open popup every typed character is discarded, so that typing never jumps to an item;
@@ -52,8 +70,7 @@ bool DiscardedInPopup(const QKeyEvent* key) {
 
 // Typed, pasted, dropped or set: the box holds the text as its rule reads it.
 QValidator::State DecimalPointValidator::validate(QString& input, int& position) const {
-  const std::u16string_view text(reinterpret_cast<const char16_t*>(input.utf16()),
-                                 static_cast<std::size_t>(input.size()));
+  const std::u16string_view text = View(input);
   const std::u16string held = keystrokes::InDimensionBox(text);
   if (held == text) return Acceptable;
   if (held.size() != text.size()) {
@@ -65,7 +82,70 @@ QValidator::State DecimalPointValidator::validate(QString& input, int& position)
   return Acceptable;
 }
 
-void ListKeystrokeFilter::Guard(QComboBox* list) {
+void DimensionBoxFilter::Guard(QLineEdit* box) {
+  box->setValidator(new DecimalPointValidator(box));
+  box->installEventFilter(this);
+}
+
+bool DimensionBoxFilter::eventFilter(QObject* watched, QEvent* event) {
+  auto* box = qobject_cast<QLineEdit*>(watched);
+  if (box == nullptr) return QObject::eventFilter(watched, event);
+  auto insertHeld = [box](const QString& text) {
+    if (!box->isReadOnly()) box->insert(Held(text));
+  };
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (IsPaste(key)) {
+        const QString pasted = QGuiApplication::clipboard()->text();
+        if (!ChangedByRule(pasted)) break;
+        insertHeld(pasted);
+        return true;
+      }
+      if (!ChangedByRule(key->text())) break;
+      QKeyEvent held(key->type(), key->key(), key->modifiers(), Held(key->text()),
+                     key->isAutoRepeat(), key->count());
+      QCoreApplication::sendEvent(box, &held);
+      return true;
+    }
+    case QEvent::InputMethod: {
+      const auto* input = static_cast<QInputMethodEvent*>(event);
+      if (!ChangedByRule(input->commitString())) break;
+      QInputMethodEvent held(input->preeditString(), input->attributes());
+      held.setCommitString(Held(input->commitString()), input->replacementStart(),
+                           input->replacementLength());
+      QCoreApplication::sendEvent(box, &held);
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      // The middle button pastes the primary selection where it was pressed.
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      const QString selection = QGuiApplication::clipboard()->text(QClipboard::Selection);
+      if (mouse->button() != Qt::MiddleButton || !ChangedByRule(selection) ||
+          !box->rect().contains(mouse->position().toPoint())) {
+        break;
+      }
+      insertHeld(selection);
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QString dropped = drop->mimeData()->text();
+      if (!ChangedByRule(dropped)) break;
+      box->deselect();
+      box->setCursorPosition(box->cursorPositionAt(drop->position().toPoint()));
+      insertHeld(dropped);
+      drop->acceptProposedAction();
+      box->update();
+      return true;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void ListKeystrokeFilter::Guard(QComboBox* list, const layout::ComboList& items) {
   // The wheel must not take the focus either.
   list->setFocusPolicy(Qt::StrongFocus);
   QLineEdit* field = list->lineEdit();
@@ -75,6 +155,35 @@ void ListKeystrokeFilter::Guard(QComboBox* list) {
                            static_cast<QObject*>(list->view())}) {
     watched->installEventFilter(this);
   }
+  GuardText(list, items);
+}
+
+// Whatever changed the field, it shows an item or nothing, and the chosen item is the one shown.
+void ListKeystrokeFilter::GuardText(QComboBox* list, const layout::ComboList& items) {
+  QLineEdit* field = list->lineEdit();
+  auto shown = std::make_shared<QString>(field->text());
+  connect(field, &QLineEdit::textChanged, list, [list, field, &items, shown](const QString& text) {
+    if (!keystrokes::ListMayShow(items, text.toStdString())) {
+      field->setText(*shown);
+      return;
+    }
+    *shown = text;
+    const int item = text.isEmpty() ? -1 : list->findText(text, Qt::MatchExactly);
+    if (list->currentIndex() != item) list->setCurrentIndex(item);
+  });
+}
+
+// Delete, Shift+Delete (cut) or Ctrl+Delete: a partial delete would make another value.
+bool ListKeystrokeFilter::Deleted(QObject* watched) {
+  auto* list = qobject_cast<QComboBox*>(watched);
+  if (list == nullptr) {
+    if (auto* field = qobject_cast<QLineEdit*>(watched)) {
+      list = qobject_cast<QComboBox*>(field->parentWidget());
+    }
+  }
+  if (list == nullptr || list->lineEdit() == nullptr) return true;
+  if (list->lineEdit()->hasSelectedText()) list->setCurrentIndex(-1);
+  return true;
 }
 
 bool ListKeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -82,8 +191,10 @@ bool ListKeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
       const auto* key = static_cast<QKeyEvent*>(event);
       if (qobject_cast<QAbstractItemView*>(watched) != nullptr) return DiscardedInPopup(key);
+      if (key->key() == Qt::Key_Delete) return Deleted(watched);
       return DiscardedInField(key);
     }
+    case QEvent::ContextMenu:  // no menu: it would offer to paste, cut, delete or undo
     case QEvent::InputMethod:  // composed text is typed text too
     case QEvent::DragEnter:
     case QEvent::DragMove:

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QStringList>
 
-
 namespace ui::qt {
 namespace {
 
