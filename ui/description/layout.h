@@ -139,17 +139,30 @@ constexpr const FaceStandIns& StandInsOf(std::string_view face) {
 inline constexpr FontSpec kWindowFont = fonts::kWindow;
 inline constexpr Colour kWindowBackground = System(SystemColour::MenuBackground);
 
+// A unit in words, after a value below 2 and after 2 or more.
+struct UnitWords {
+  const char* singular;
+  const char* plural;
+};
+inline constexpr std::array<UnitWords, 4> kUnitWords = {{
+    {"mètre", "mètres"},
+    {"mètre carré", "mètres carrés"},
+    {"millimètre", "millimètres"},
+    {"pixel", "pixels"},
+}};
+
 namespace detail {
 
 using namespace fonts;  // NOLINT(google-build-using-namespace): the table reads better
 using enum Kind;
 using enum Align;
 
-// Units as a screen reader must say them: a bare "m" is read as a letter.
-inline constexpr const char* kMetres = "mètres";
-inline constexpr const char* kSquareMetres = "mètres carrés";
-inline constexpr const char* kMillimetres = "millimètres";
-inline constexpr const char* kPixels = "pixels";
+// Units as a screen reader must say them: a bare "m" is read as a letter. A unit label is named
+// by the plural; the summary says the singular after a value below 2, as French does.
+inline constexpr const char* kMetres = kUnitWords[0].plural;
+inline constexpr const char* kSquareMetres = kUnitWords[1].plural;
+inline constexpr const char* kMillimetres = kUnitWords[2].plural;
+inline constexpr const char* kPixels = kUnitWords[3].plural;
 inline constexpr const char* kNotSpoken = "";  // part of the unit before it
 
 inline constexpr Colour kMenu = System(SystemColour::MenuBackground);
@@ -409,6 +422,12 @@ inline constexpr ControlRef kCalculateButton = "Command1";
 constexpr bool ShowsResult(std::size_t index) {
   return std::any_of(detail::kResultBindings.begin(), detail::kResultBindings.end(),
                      [&](const ResultBinding& b) { return b.valueLabel.index == index; });
+}
+
+// Whether the control at `index` is a version label.
+constexpr bool IsVersionLabel(std::size_t index) {
+  return std::any_of(detail::kVersionLabels.begin(), detail::kVersionLabels.end(),
+                     [&](ControlRef ref) { return ref.index == index; });
 }
 
 // The checks that make the tables above one consistent description.

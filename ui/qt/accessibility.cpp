@@ -2,6 +2,9 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QStringList>
+
+#include "ui/qt/controls.h"
 
 namespace ui::qt {
 namespace {
@@ -26,7 +29,33 @@ class SilentInterface : public QAccessibleWidget {
   }
 };
 
+// A clickable label reads as a label and offers its click to assistive tools.
+class ClickableInterface : public QAccessibleWidget {
+ public:
+  explicit ClickableInterface(ClickableLabel* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+  QString text(QAccessible::Text t) const override {
+    const QString own = QAccessibleWidget::text(t);
+    if (t != QAccessible::Name || !own.isEmpty()) return own;
+    return static_cast<QLabel*>(widget())->text();
+  }
+  QStringList actionNames() const override {
+    return QAccessibleWidget::actionNames() << ClickAction();
+  }
+  void doAction(const QString& name) override {
+    if (name == ClickAction()) {
+      static_cast<ClickableLabel*>(widget())->click();
+    } else {
+      QAccessibleWidget::doAction(name);
+    }
+  }
+
+ private:
+  static QString ClickAction() { return QStringLiteral("click"); }
+};
+
 QAccessibleInterface* Interface(const QString& /*className*/, QObject* object) {
+  if (auto* label = dynamic_cast<ClickableLabel*>(object)) return new ClickableInterface(label);
   if (auto* announcement = dynamic_cast<Announcement*>(object)) {
     return new AnnouncementInterface(announcement);
   }

@@ -1,5 +1,6 @@
 // What screen readers get from the Qt window beyond Qt's own: an announcement of the results
-// after each run, and labels that are not read at all (the raised "2" belongs to its "m").
+// after each run, labels that are not read at all (the raised "2" belongs to its "m"), and
+// clickable labels with a "click" action.
 //
 // Qt 6.4 has no announcement event, and Orca does not speak a focused button's new name. So an
 // invisible 1 x 1 child with the accessible role of a notification carries the text: it is

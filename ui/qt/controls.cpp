@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -119,6 +120,18 @@ bool ValueLabel::event(QEvent* event) {
     return true;
   }
   return QLabel::event(event);
+}
+
+void ClickableLabel::click() {
+  if (onClick_) onClick_();
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    click();
+    return;
+  }
+  QLabel::mouseReleaseEvent(event);
 }
 
 }  // namespace ui::qt

@@ -1,12 +1,14 @@
 // The controls that Qt has no ready widget for: a picture box that shows its picture unscaled
-// from the top-left corner, a push button with a solid coloured face, and a value label that
-// never shows a number cut.
+// from the top-left corner, a push button with a solid coloured face, a value label that never
+// shows a number cut, and a label that can be clicked.
 #pragma once
 
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
+
+#include <functional>
 
 namespace ui::qt {
 
@@ -49,6 +51,21 @@ class ValueLabel : public QLabel {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool event(QEvent* event) override;
+};
+
+// A label that does something when clicked with the left button, or through its accessible
+// "click" action.
+class ClickableLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  void setOnClick(std::function<void()> onClick) { onClick_ = std::move(onClick); }
+  void click();
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  std::function<void()> onClick_;
 };
 
 }  // namespace ui::qt
