@@ -1,5 +1,5 @@
 // The program's message boxes in Qt: modal, parented to the window, with a single OK button and
-// their text shown as plain text.
+// their text shown as plain text; never minimised or maximised, and wide enough for their title.
 #pragma once
 
 #include "ui/description/texts.h"
