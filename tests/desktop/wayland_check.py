@@ -4,7 +4,8 @@
 Usage: wayland_check.py <solvanix program>   (under xvfb-run; scripts/wayland-check does it all)
 
 1. As a desktop starts it, Qt choosing its platform: the window comes up through XWayland; asked
-   to maximize, it goes back to its own size, and it keeps taking what is typed.
+   to maximize, or enlarged by a double click on its title bar, it goes back to its own size, and
+   it keeps taking what is typed.
 2. With QT_QPA_PLATFORM=wayland, Qt draws its own title bar with a maximize button: a click on it
    must not end the program, and the window comes back to its size with its controls in place.
 """
@@ -94,7 +95,7 @@ def start_weston(runtime, outer_display):
     return weston, socket, wait_for("Weston and its X server start", xwayland_display)
 
 
-def check_xwayland(program_path, runtime, socket, xwayland):
+def check_xwayland(program_path, runtime, socket, xwayland, outer):
     env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
     env.update(WAYLAND_DISPLAY=socket, DISPLAY=xwayland, XDG_RUNTIME_DIR=runtime)
     program = subprocess.Popen([program_path], env=env, stdout=subprocess.DEVNULL,
@@ -111,11 +112,24 @@ def check_xwayland(program_path, runtime, socket, xwayland):
             return tuple(int(re.search(rf"{key}: (\d+)", info).group(1)) for key in ("Width", "Height"))
 
         wait_for("the window goes back to its size after a maximize", lambda: size() == CLIENT)
+        # Weston's own frame enlarges the window on a double click on its title bar, without
+        # calling it maximized. Weston takes the click from the outer server's pointer.
+        face = wait_for("the window appears on the screen", lambda: find_ok_button(outer))
+        title_bar = (face[0] - OK_BUTTON[0] + 100, face[1] - OK_BUTTON[1] - 14)
+        run("xdotool", "mousemove", "0", "0", display=outer)
+        run("xdotool", "mousemove", "1", "1", display=outer)
+        time.sleep(0.3)
+        run("xdotool", "mousemove", *map(str, title_bar), "click", "--repeat", "2", "--delay", "80",
+            "1", display=outer, check=True)
+        time.sleep(1)
+        wait_for("the window goes back to its size after a double click on its title bar",
+                 lambda: size() == CLIENT)
         run("xdotool", "type", "--delay", "30", "6", display=xwayland, check=True)
         time.sleep(0.5)
         if not alive(program):
             sys.exit(f"FAIL: the program ended on XWayland: {program.stderr.read()}")
-        print("ok: through XWayland, refused a maximize, kept its size and its input", flush=True)
+        print("ok: through XWayland, refused a maximize and a double click on its title bar, kept its "
+              "size and its input", flush=True)
     finally:
         program.kill()
         program.wait()
@@ -166,7 +180,7 @@ def main():
     try:
         # Wayland first: its check finds the window on the screen, where no other may stand.
         check_wayland(program_path, runtime, socket, outer)
-        check_xwayland(program_path, runtime, socket, xwayland)
+        check_xwayland(program_path, runtime, socket, xwayland, outer)
     finally:
         weston.terminate()
         weston.wait()

@@ -8,7 +8,8 @@
 
 namespace ui::qt {
 
-FixedWindowSize::FixedWindowSize(QWidget* window, QSize size) : QObject(window), window_(window) {
+FixedWindowSize::FixedWindowSize(QWidget* window, QSize size)
+    : QObject(window), window_(window), size_(size) {
   if (QGuiApplication::platformName() == QLatin1String("wayland")) {
     window->setMinimumSize(size);
     window->resize(size);
@@ -19,10 +20,21 @@ FixedWindowSize::FixedWindowSize(QWidget* window, QSize size) : QObject(window),
 }
 
 bool FixedWindowSize::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+  if (watched != window_) return QObject::eventFilter(watched, event);
+  if (event->type() == QEvent::WindowStateChange) {
     QTimer::singleShot(0, this, [this] { Unmaximize(); });
+  } else if (event->type() == QEvent::Resize && window_->size() != size_ &&
+             QGuiApplication::platformName() != QLatin1String("wayland")) {
+    // A window manager that enlarged the window without calling it maximized (Weston's, for
+    // an X window) gets the designed size asked for again.
+    QTimer::singleShot(0, this, [this] { Restore(); });
   }
   return QObject::eventFilter(watched, event);
+}
+
+void FixedWindowSize::Restore() {
+  Unmaximize();
+  if (window_->size() != size_) window_->resize(size_);
 }
 
 void FixedWindowSize::Unmaximize() {

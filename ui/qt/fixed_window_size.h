@@ -1,5 +1,6 @@
-// Keeps a window at its designed size. Where a window manager or a compositor maximizes it all
-// the same, the window asks at once to be its own size again; its controls never move.
+// Keeps a window at its designed size. Where a window manager or a compositor maximizes or
+// enlarges it all the same, the window asks at once to be its own size again; its controls never
+// move.
 //
 // On Wayland the size is not fixed at the protocol level: Qt 6.4 draws its own title bar there,
 // with a maximize button whatever the window's flags, and a compositor may then insist on the
@@ -24,8 +25,10 @@ class FixedWindowSize : public QObject {
 
  private:
   void Unmaximize();
+  void Restore();
 
   QWidget* window_;
+  QSize size_;
 };
 
 }  // namespace ui::qt
