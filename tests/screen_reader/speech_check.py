@@ -324,7 +324,15 @@ class Run:
         return "\n".join(lines) + "\n"
 
 
+def agreed(unit, value):
+    """The unit as French says it after the value: each word singular below 2 ("0,4 mètre")."""
+    if unit and abs(float(value.replace(",", "."))) < 2:
+        return " ".join(word[:-1] if word.endswith("s") else word for word in unit.split())
+    return unit
+
+
 def result_pattern(caption, value, unit):
+    unit = agreed(unit, value)
     pattern = re.escape(caption) + r"\s*:\s*" + re.escape(value)
     return re.compile(pattern + (r"\s+" + re.escape(unit) if unit else r"(?![\d,])"))
 
@@ -358,7 +366,7 @@ def check(run):
                            "not one")
         else:
             for (caption, unit), value in zip(RESULTS, shown):
-                wanted = f"{caption} : {value}" + (f" {unit}" if unit else "")
+                wanted = f"{caption} : {value}" + (f" {agreed(unit, value)}" if unit else "")
                 if not result_pattern(caption, value, unit).search(summaries[0]):
                     details.append(f"missing {wanted!r}")
         if details:

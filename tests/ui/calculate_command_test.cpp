@@ -3,7 +3,10 @@
 #include <QImage>
 #include <QToolTip>
 
+#include <string>
+
 #include "tests/ui/window_fixture.h"
+#include "ui/description/spoken.h"
 
 namespace solvanix_test {
 namespace {
@@ -134,8 +137,8 @@ TEST_F(WindowTest, ResultsAreAnnouncedOnceAfterEachRun) {
       "Résolution horizontale totale utile : 1920 pixels ;")))
       << said.toStdString();
   EXPECT_TRUE(
-      said.endsWith(QStringLiteral("Taille d'un pixel : 3,1 millimètres ; Largeur d'une "
-                                   "image : 3,2 mètres ; Entraxe des projecteurs : 2,8 "
+      said.endsWith(QStringLiteral("Taille d'un pixel : 3,1 millimètres ; Entraxe des "
+                                   "projecteurs : 2,8 mètres ; Largeur d'une image : 3,2 "
                                    "mètres ; Distance de l'objectif : 5,76 mètres ; Recul "
                                    "totale utile : 7,66 mètres.")))
       << said.toStdString();
@@ -143,6 +146,38 @@ TEST_F(WindowTest, ResultsAreAnnouncedOnceAfterEachRun) {
   ClickOk();
   ASSERT_EQ(TakeBoxes().size(), 1u);  // the failure box
   EXPECT_EQ(announcement()->text(QAccessible::Name), said);
+}
+
+// The unit agrees with the label's exact text as French has it: singular below 2, with either
+// separator and either sign.
+TEST(SpokenSummary, UnitsAgreeWithTheirValues) {
+  struct Case {
+    const char* value;
+    const char* separator;
+    const char* said;
+  };
+  static constexpr Case kCases[] = {
+      {"0,4", ",", "Recul totale utile : 0,4 mètre."},
+      {"1", ",", "Recul totale utile : 1 mètre."},
+      {"1.99", ".", "Recul totale utile : 1.99 mètre."},
+      {"-1,5", ",", "Recul totale utile : -1,5 mètre."},
+      {"2", ",", "Recul totale utile : 2 mètres."},
+      {"3,1", ",", "Recul totale utile : 3,1 mètres."},
+      {"1E+15", ",", "Recul totale utile : 1E+15 mètres."},
+      {"1,5", ".", "Recul totale utile : 1,5 mètres."},  // not a number under "."
+  };
+  for (const Case& c : kCases) {
+    const std::string said = ui::spoken::Summary(
+        [&](std::size_t label) {
+          const ui::layout::ControlRow& row = ui::layout::Controls()[label];
+          return ui::layout::ShowsResult(label) ? std::string(c.value) : std::string(row.caption);
+        },
+        {c.separator});
+    EXPECT_TRUE(said.ends_with(c.said)) << said;
+    EXPECT_NE(said.find(std::string("Taille d'un pixel : ") + c.value + " millimètre"),
+              std::string::npos)
+        << said;
+  }
 }
 
 // A value too wide for its box is painted "###", never cut to other digits; the label still

@@ -38,7 +38,8 @@ void RunCalculateCommand(CommandWindow& window) {
     window.ShowMessage(texts::kCalculationFailure);
     return;
   }
-  window.Announce(spoken::Summary([&](std::size_t label) { return window.LabelText(label); }));
+  window.Announce(spoken::Summary([&](std::size_t label) { return window.LabelText(label); },
+                                  window.Regional()));
 }
 
 }  // namespace ui
