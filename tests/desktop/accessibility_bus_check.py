@@ -6,7 +6,9 @@ Usage: accessibility_bus_check.py <solvanix program> <print_worked_example progr
 
 After OK on the first worked example, an object with the notification role is shown carrying the
 summary of the results; after a run that ends in the failure box, no summary is shown again.
-The examples are typed with real key presses, as a user types them.
+The examples are typed with real key presses, as a user types them. Then an assistive tool's
+route into the inputs, setTextContents as voice control uses it: a list's field keeps showing
+one of its items, and a dimension box holds what the input rule reads.
 """
 import os
 import subprocess
@@ -54,6 +56,61 @@ def find_application(name):
         if application is not None and application.get_name() == name:
             return application
     return None
+
+
+def find_input(root, name):
+    """The input below `root` that its caption names `name`: the object of that name, or, for a
+    list, which Qt on Linux names by its value, the one its caption label of that name is for."""
+    queue, caption = [root], None
+    while queue:
+        node = queue.pop(0)
+        if node is None:
+            continue
+        if node.get_name() == name:
+            if node.get_role() != Atspi.Role.LABEL:
+                return node
+            caption = caption or node
+        queue.extend(node.get_child_at_index(i) for i in range(node.get_child_count()))
+    for relation in caption.get_relation_set() if caption else []:
+        if relation.get_relation_type() == Atspi.RelationType.LABEL_FOR:
+            return relation.get_target(0)
+    return None
+
+
+def editable_below(node):
+    """`node` or the first of its descendants with editable text (a list's field)."""
+    queue = [node]
+    while queue:
+        node = queue.pop(0)
+        if node is not None and "EditableText" in node.get_interfaces():
+            return node
+        if node is not None:
+            queue.extend(node.get_child_at_index(i) for i in range(node.get_child_count()))
+    return None
+
+
+def text_of(node):
+    return Atspi.Text.get_text(node, 0, -1)
+
+
+def check_set_text_contents(application):
+    """Returns the failures of setTextContents on a list's field and on a dimension box."""
+    failures = []
+    cases = [("Nombre de projecteurs", "77", "2"),
+             ("Largeur totale", "1\uff16", "16"),
+             ("Largeur totale", "\u2212" "3", "-3"),
+             ("Largeur totale", "1\u00a0" "2", "1 2")]
+    for name, offered, held in cases:
+        control = find_input(application, name)
+        field = control and editable_below(control)
+        if field is None:
+            failures.append(f"no editable text named {name!r}")
+            continue
+        Atspi.EditableText.set_text_contents(field, offered)
+        pump(0.3)
+        if text_of(field) != held:
+            failures.append(f"{name}: set to {offered!r}, holds {text_of(field)!r}, not {held!r}")
+    return failures
 
 
 def main():
@@ -119,6 +176,12 @@ def main():
         if len(shown) != 1:
             fail(f"a failing run showed a summary again: {shown[1:]}")
         print("ok: a failing run showed no new summary", flush=True)
+
+        failures = check_set_text_contents(find_application("solvanix"))
+        if failures:
+            fail("; ".join(failures))
+        print("ok: setTextContents leaves a list showing an item and a box what the rule reads",
+              flush=True)
     finally:
         window.kill()
         window.wait()
