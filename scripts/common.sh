@@ -11,9 +11,10 @@ SOLVANIX_TOOL_PACKAGES=(cmake make g++ libfast-float-dev)
 SOLVANIX_BUILD_PACKAGES=("${SOLVANIX_TOOL_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev
   locales-all)
 # What the tests on a real X server add: the server, real input (xdotool, xclip), the desktop
-# themes the window must not follow, and the accessibility bus with Python's bindings to it.
+# themes the window must not follow, the accessibility bus with Python's bindings to it, and a
+# window manager for the message boxes.
 SOLVANIX_DESKTOP_TEST_PACKAGES=(xvfb xauth xdotool xclip qt6-gtk-platformtheme qt6ct dbus-bin
-  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0 openbox x11-utils)
 # What the window needs: Qt 6 Widgets, Qt's own French texts, and the free faces that stand in
 # for the Windows ones.
 SOLVANIX_UI_PACKAGES=(qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
