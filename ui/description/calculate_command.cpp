@@ -26,11 +26,13 @@ class LabelDisplay : public blend::Display {
 
 void RunCalculateCommand(CommandWindow& window) {
   try {
-    const auto inputs = layout::CalculationInputs();
-    const blend::InputTexts texts{
-        window.InputText(inputs[0].index), window.InputText(inputs[1].index),
-        window.InputText(inputs[2].index), window.InputText(inputs[3].index),
-        window.InputText(inputs[4].index), window.InputText(inputs[5].index)};
+    const layout::CalculationInputRefs& input = layout::CalculationInput();
+    const blend::InputTexts texts{.screenWidth = window.InputText(input.screenWidth.index),
+                                  .screenHeight = window.InputText(input.screenHeight.index),
+                                  .projectorCount = window.InputText(input.projectorCount.index),
+                                  .matrix = window.InputText(input.matrix.index),
+                                  .overlapPixels = window.InputText(input.overlapPixels.index),
+                                  .throwRatio = window.InputText(input.throwRatio.index)};
     LabelDisplay display(window);
     blend::Calculate(blend::ReadBlendInputs(texts), display, window.Regional());
   } catch (...) {

@@ -326,6 +326,11 @@ struct ComboList {
   std::span<const ListItem> items;
 };
 
+// The input each of the calculation's six texts is read from (blend::InputTexts's fields).
+struct CalculationInputRefs {
+  ControlRef screenWidth, screenHeight, projectorCount, matrix, overlapPixels, throwRatio;
+};
+
 // Which label shows each result, and which labels describe it to a screen reader.
 struct ResultBinding {
   blend::ResultId id;
@@ -393,8 +398,18 @@ inline constexpr std::array<InputUnit, 3> kInputUnits = {
     {{"Text1", "Label44"}, {"Text2", "Label42_17"}, {"Combo5", "Label42_21"}}};
 
 inline constexpr std::array<ControlRef, 2> kVersionLabels = {"Version_1", "Version_2"};
-inline constexpr std::array<ControlRef, 6> kCalculationInputs = {"Text1",  "Text2",  "Combo1",
-                                                                 "Combo3", "Combo5", "Combo6"};
+inline constexpr CalculationInputRefs kCalculationInput{
+    .screenWidth = "Text1",
+    .screenHeight = "Text2",
+    .projectorCount = "Combo1",
+    .matrix = "Combo3",
+    .overlapPixels = "Combo5",
+    .throwRatio = "Combo6",
+};
+inline constexpr std::array<ControlRef, 6> kCalculationInputs = {
+    kCalculationInput.screenWidth,    kCalculationInput.screenHeight,
+    kCalculationInput.projectorCount, kCalculationInput.matrix,
+    kCalculationInput.overlapPixels,  kCalculationInput.throwRatio};
 
 }  // namespace detail
 
@@ -408,8 +423,9 @@ constexpr const ResultBinding& BindingOf(blend::ResultId id) {
 constexpr std::span<const detail::InputUnit> InputUnits() { return detail::kInputUnits; }
 // The version labels that open the about message.
 constexpr std::span<const ControlRef> VersionLabels() { return detail::kVersionLabels; }
-// The six input controls in the order the calculation reads them.
+// The six input controls in the order the calculation reads them, and by the text each gives.
 constexpr std::span<const ControlRef> CalculationInputs() { return detail::kCalculationInputs; }
+constexpr const CalculationInputRefs& CalculationInput() { return detail::kCalculationInput; }
 
 // The picture boxes; the second shows the banner mirrored.
 inline constexpr ControlRef kBannerPicture = "Picture1";
@@ -457,42 +473,67 @@ constexpr bool NamesAreUnique() {
 }
 
 constexpr bool Is(ControlRef ref, Kind kind) { return ref.Row().kind == kind; }
+constexpr bool IsInput(Kind kind) { return kind == Kind::TextBox || kind == Kind::ComboBox; }
 
-constexpr bool ReferencesHaveTheirKinds() {
-  for (const ComboList& list : detail::kComboLists) {
-    if (!Is(list.combo, Kind::ComboBox)) return false;
-  }
-  for (ControlRef ref : detail::kFocusOrder) {
-    const Kind kind = ref.Row().kind;
-    if (kind == Kind::Label || kind == Kind::Frame) return false;  // these never take the focus
-  }
+constexpr bool ListsAreComboBoxes() {
+  return std::all_of(detail::kComboLists.begin(), detail::kComboLists.end(),
+                     [](const ComboList& list) { return Is(list.combo, Kind::ComboBox); });
+}
+
+constexpr bool FocusOrderTakesFocus() {
+  return std::none_of(detail::kFocusOrder.begin(), detail::kFocusOrder.end(),
+                      [](ControlRef ref) { return Is(ref, Kind::Label) || Is(ref, Kind::Frame); });
+}
+
+constexpr bool BindingsInResultIdOrder() {
   for (std::size_t i = 0; i < detail::kResultBindings.size(); ++i) {
-    const ResultBinding& b = detail::kResultBindings[i];
-    if (static_cast<std::size_t>(b.id) != i) return false;  // in ResultId order
-    if (!Is(b.valueLabel, Kind::Label) || !Is(b.captionLabel, Kind::Label)) return false;
-    if (b.unitLabel.Exists() && !Is(b.unitLabel, Kind::Label)) return false;
-    if (b.unitPowerLabel.Exists() && !Is(b.unitPowerLabel, Kind::Label)) return false;
+    if (static_cast<std::size_t>(detail::kResultBindings[i].id) != i) return false;
   }
-  for (const detail::InputUnit& unit : detail::kInputUnits) {
-    if (Is(unit.input, Kind::Label) || !Is(unit.unit, Kind::Label)) return false;
-    if (unit.unit.Row().spokenName == nullptr) return false;  // a unit is said in words
-  }
-  for (const ResultBinding& b : detail::kResultBindings) {
-    if (b.unitLabel.Exists() && b.unitLabel.Row().spokenName == nullptr) return false;
-  }
-  for (ControlRef ref : detail::kVersionLabels) {
-    if (!Is(ref, Kind::Label)) return false;
-  }
-  for (ControlRef ref : detail::kCalculationInputs) {
-    if (!Is(ref, Kind::TextBox) && !Is(ref, Kind::ComboBox)) return false;
-  }
-  for (const ControlRow& row : detail::kControls) {
-    if (row.buddy == nullptr) continue;
+  return true;
+}
+
+constexpr bool BindingsNameLabels() {
+  auto labelOrNone = [](ControlRef ref) { return !ref.Exists() || Is(ref, Kind::Label); };
+  return std::all_of(detail::kResultBindings.begin(), detail::kResultBindings.end(),
+                     [&](const ResultBinding& b) {
+                       return Is(b.valueLabel, Kind::Label) && Is(b.captionLabel, Kind::Label) &&
+                              labelOrNone(b.unitLabel) && labelOrNone(b.unitPowerLabel);
+                     });
+}
+
+constexpr bool UnitsAreSpoken() {
+  const bool inputs =
+      std::all_of(detail::kInputUnits.begin(), detail::kInputUnits.end(), [](const auto& unit) {
+        return IsInput(unit.input.Row().kind) && Is(unit.unit, Kind::Label) &&
+               unit.unit.Row().spokenName != nullptr;
+      });
+  const bool results = std::all_of(
+      detail::kResultBindings.begin(), detail::kResultBindings.end(), [](const ResultBinding& b) {
+        return !b.unitLabel.Exists() || b.unitLabel.Row().spokenName != nullptr;
+      });
+  return inputs && results;
+}
+
+constexpr bool VersionLabelsAreLabels() {
+  return std::all_of(detail::kVersionLabels.begin(), detail::kVersionLabels.end(),
+                     [](ControlRef ref) { return Is(ref, Kind::Label); });
+}
+
+constexpr bool CalculationReadsInputs() {
+  return std::all_of(detail::kCalculationInputs.begin(), detail::kCalculationInputs.end(),
+                     [](ControlRef ref) { return IsInput(ref.Row().kind); });
+}
+
+constexpr bool BuddiesAreInputs() {
+  return std::all_of(detail::kControls.begin(), detail::kControls.end(), [](const ControlRow& row) {
+    if (row.buddy == nullptr) return true;
     const std::size_t buddy = IndexOf(row.buddy);
-    if (row.kind != Kind::Label || buddy == kControlCount) return false;
-    const Kind kind = detail::kControls[buddy].kind;
-    if (kind != Kind::TextBox && kind != Kind::ComboBox) return false;
-  }
+    return row.kind == Kind::Label && buddy != kControlCount &&
+           IsInput(detail::kControls[buddy].kind);
+  });
+}
+
+constexpr bool RolesHaveTheirKinds() {
   return Is(kBannerPicture, Kind::PictureBox) && Is(kMirroredBannerPicture, Kind::PictureBox) &&
          Is(kWhatsThisPointerLabel, Kind::Label) && Is(kCalculateButton, Kind::Button);
 }
@@ -504,11 +545,19 @@ constexpr bool EveryFaceHasStandIns() {
   return true;
 }
 
-static_assert(AllWholePixels());
+static_assert(AllWholePixels(), "every place and size is a whole number of pixels");
+static_assert(AllFontsWholePixels(), "every font is a whole number of pixels high");
+static_assert(NamesAreUnique(), "no two controls share a name");
+static_assert(ListsAreComboBoxes(), "every list's items belong to a combo box");
+static_assert(FocusOrderTakesFocus(), "no label or frame in the focus order");
+static_assert(BindingsInResultIdOrder(), "the result bindings are in ResultId order");
+static_assert(BindingsNameLabels(), "a result's value, caption and unit are labels");
+static_assert(UnitsAreSpoken(), "every unit label has its unit in words");
+static_assert(VersionLabelsAreLabels(), "the version marks are labels");
+static_assert(CalculationReadsInputs(), "the calculation reads text boxes and lists only");
+static_assert(BuddiesAreInputs(), "a caption label stands beside a text box or a list");
+static_assert(RolesHaveTheirKinds(), "the banners are picture boxes, OK a button");
 static_assert(EveryFaceHasStandIns(), "every face of the table has its stand-ins");
-static_assert(AllFontsWholePixels());
-static_assert(NamesAreUnique());
-static_assert(ReferencesHaveTheirKinds());
 
 }  // namespace checks
 
