@@ -21,7 +21,7 @@ def start(language="fr-FR"):
                      "--disable-features=Translate", "--font-render-hinting=none"):
         options.add_argument(argument)
     options.add_experimental_option("prefs", {"intl.accept_languages": language})
-    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
     driver = webdriver.Chrome(options=options)
     driver.set_script_timeout(30)
     return driver
@@ -31,7 +31,8 @@ def load(driver, page=PAGE):
     driver.get("file://" + page)
     if page == PAGE:
         WebDriverWait(driver, 10).until(
-            lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"))
+            lambda d: d.execute_script("return 'ready' in document.documentElement.dataset"),
+            "the module did not start")
 
 
 def keys(driver, *sequence):

@@ -1,11 +1,12 @@
 // The page's behaviour: which element does what comes from the description's roles (#Roles);
 // the rules and the commands themselves run in the WebAssembly module.
 "use strict";
-var Module = (function () {
+(function () {
   const roles = JSON.parse(document.getElementById("Roles").textContent);
   const byName = (name) => document.getElementById(name);
   let ready = false;
   let busy = false;
+  let module = null;
 
   // The lists start with no item chosen.
   for (const name of roles.lists) byName(name).selectedIndex = -1;
@@ -16,7 +17,7 @@ var Module = (function () {
     if (!ready) return text;
     let out = "";
     for (const character of text) {
-      out += String.fromCodePoint(Module._solvanix_in_dimension_box(character.codePointAt(0)));
+      out += String.fromCodePoint(module._solvanix_in_dimension_box(character.codePointAt(0)));
     }
     return out;
   };
@@ -82,19 +83,40 @@ var Module = (function () {
   const run = (command) => {
     if (!ready || busy) return;
     busy = true;
-    Promise.resolve(Module.ccall(command, null, [], [], {async: true})).finally(() => {
+    // A run that waits for a box comes back as a promise; any other has ended already.
+    const running = module.ccall(command, null, [], []);
+    if (running instanceof Promise) {
+      running.finally(() => { busy = false; });
+    } else {
       busy = false;
-    });
+    }
   };
   const about = () => run("solvanix_about");
   byName(roles.calculate).addEventListener("click", () => run("solvanix_calculate"));
   for (const name of roles.about) byName(name).addEventListener("click", about);
 
-  return {
-    onRuntimeInitialized() {
-      ready = true;
-      for (const name of roles.dimensionBoxes) hold(byName(name));
-      document.documentElement.dataset.ready = "";
-    },
+  // The module is decoded and compiled once the window has painted.
+  const start = () => {
+    const config = {
+      onRuntimeInitialized() {
+        module = config;
+        ready = true;
+        for (const name of roles.dimensionBoxes) hold(byName(name));
+        document.documentElement.dataset.ready = "";
+      },
+    };
+    SolvanixModule(config);  // eslint-disable-line no-undef
   };
+  // A page that is not being drawn gets no animation frame: it starts a little later then.
+  let started = false;
+  const startOnce = () => {
+    if (started) return;
+    started = true;
+    start();
+  };
+  // The module's script comes after this one: it is there once the document is parsed.
+  document.addEventListener("DOMContentLoaded", () => {
+    requestAnimationFrame(() => setTimeout(startOnce));
+    setTimeout(startOnce, 100);
+  });
 })();

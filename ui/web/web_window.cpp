@@ -29,17 +29,28 @@ EM_JS(char*, solvanix_page_text, (const char* name), {
   return copy;
 });
 
-// A value too wide for its label is painted as the description says; its text stays whole.
+// A value too wide for its label is painted as the description says; its text stays whole. The
+// labels written are measured together before the page next paints, at a box or at the run's
+// end, so that a run lays the page out once.
 EM_JS(void, solvanix_show_result, (const char* name, const char* text), {
   const label = document.getElementById(UTF8ToString(name));
   label.textContent = UTF8ToString(text);
-  label.classList.remove("nofit");
+  (Module.written = Module.written || []).push(label);
+});
+
+EM_JS(void, solvanix_measure_written, (), {
+  const written = Module.written || [];
+  Module.written = [];
   const range = document.createRange();
-  range.selectNodeContents(label);
-  if (range.getBoundingClientRect().width > label.clientWidth) label.classList.add("nofit");
+  const wide = written.map((label) => {
+    range.selectNodeContents(label);
+    return range.getBoundingClientRect().width > label.clientWidth;
+  });
+  written.forEach((label, i) => label.classList.toggle("nofit", wide[i]));
 });
 
 EM_ASYNC_JS(void, solvanix_show_message, (int warning, const char* title, const char* text), {
+  solvanix_measure_written();
   const box = document.getElementById("MessageBox");
   document.getElementById("MessageBoxTitle").textContent = UTF8ToString(title);
   document.getElementById("MessageBoxText").textContent = UTF8ToString(text);
@@ -112,6 +123,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void solvanix_calculate() {
   ui::web::PageCommandWindow window;
   ui::RunCalculateCommand(window);
+  solvanix_measure_written();
 }
 
 EMSCRIPTEN_KEEPALIVE void solvanix_about() {
