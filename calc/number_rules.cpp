@@ -11,6 +11,9 @@
 #include <string>
 #include <system_error>
 
+#include <fmt/compile.h>
+#include <fmt/format.h>
+
 #if SOLVANIX_HAVE_FAST_FLOAT
 #include <fast_float/fast_float.h>
 #endif
@@ -322,19 +325,35 @@ struct SignificantDigits {
   int exponent = 0;
 };
 
-// Reads the output of std::to_chars in scientific form, "d.ddde+XX".
-void TakeScientific(const char* first, const char* last, SignificantDigits& out) {
+// Reads what fmt writes for a positive double, in fixed ("1234.5", "0.00012") or exponent form
+// ("1.25e+22"): its significant digits, trailing zeros dropped, and the decimal exponent of the
+// first.
+void TakeDigits(const char* first, const char* last, SignificantDigits& out) {
   out.count = 0;
+  int read = 0;          // digits read, leading zeros included
+  int pointAfter = -1;   // digits read before the point
+  int leadingZeros = 0;  // zeros before the first significant digit
   const char* p = first;
   for (; p != last && *p != 'e'; ++p) {
-    if (*p != '.' && out.count < out.digits.size()) out.digits[out.count++] = *p;
+    if (*p == '.') {
+      pointAfter = read;
+      continue;
+    }
+    ++read;
+    if (out.count == 0 && *p == '0') {
+      ++leadingZeros;
+    } else if (out.count < out.digits.size()) {
+      out.digits[out.count++] = *p;
+    }
   }
-  if (p != last) ++p;  // 'e'
-  const bool negative = p != last && *p == '-';
-  if (p != last && (*p == '+' || *p == '-')) ++p;
+  if (pointAfter < 0) pointAfter = read;
+  while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
   int exponent = 0;
+  bool negative = false;
+  if (p != last) ++p;  // 'e'
+  if (p != last && (*p == '+' || *p == '-')) negative = *p++ == '-';
   for (; p != last; ++p) exponent = exponent * 10 + (*p - '0');
-  out.exponent = negative ? -exponent : exponent;
+  out.exponent = (negative ? -exponent : exponent) + pointAfter - leadingZeros - 1;
 }
 
 // Most shown values are rounded to hundredths. When the double is the one nearest to n / 100
@@ -365,15 +384,12 @@ SignificantDigits ToFifteenDigits(double magnitude) {
   // Shortest round-trip digits first: when they are 15 or fewer they are exactly what rounding
   // the double's exact value to 15 digits gives, since a normal double's spacing is finer than
   // that. Subnormals carry fewer bits and always take the exact 15-digit rounding.
-  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                              std::chars_format::scientific);
-  TakeScientific(buffer.data(), result.ptr, out);
+  auto written = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{}"), magnitude);
+  TakeDigits(buffer.data(), written.out, out);
   if (out.count > 15 || magnitude < std::numeric_limits<double>::min()) {
-    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                           std::chars_format::scientific, 14);
-    TakeScientific(buffer.data(), result.ptr, out);
+    written = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.14e}"), magnitude);
+    TakeDigits(buffer.data(), written.out, out);
   }
-  while (out.count > 1 && out.digits[out.count - 1] == '0') --out.count;
   return out;
 }
 

@@ -6,8 +6,8 @@
 SOLVANIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # What building the program needs on Debian 12, and what the tests and benchmarks add to it.
-# fast_float reads decimal numbers correctly rounded on every target.
-SOLVANIX_TOOL_PACKAGES=(cmake make g++ libfast-float-dev)
+# fast_float reads decimal numbers correctly rounded on every target, and fmt writes them exactly.
+SOLVANIX_TOOL_PACKAGES=(cmake make g++ libfast-float-dev libfmt-dev)
 SOLVANIX_BUILD_PACKAGES=("${SOLVANIX_TOOL_PACKAGES[@]}" libgtest-dev libgmock-dev libbenchmark-dev
   locales-all)
 # What the tests on a real X server add: the server, real input (xdotool, xclip), the desktop

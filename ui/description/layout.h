@@ -63,6 +63,21 @@ enum class SystemColour : std::uint8_t {
   ButtonText = 18,
 };
 
+// The system colours as the window was designed with them, 0xRRGGBB, whatever the desktop's
+// theme: a dark theme must not turn the boxes dark under their black text.
+constexpr std::uint32_t DesignedRgb(SystemColour colour) {
+  switch (colour) {
+    case SystemColour::MenuBackground:
+    case SystemColour::ButtonFace:
+      return 0xefefef;
+    case SystemColour::TitleBarText:
+      return 0xffffff;
+    case SystemColour::ButtonText:
+      return 0x000000;
+  }
+  return 0x000000;
+}
+
 // An RGB triple, a Windows system colour, or nothing painted.
 struct Colour {
   enum class Source : std::uint8_t { Rgb, System, None };

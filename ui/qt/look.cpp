@@ -74,10 +74,7 @@ QFont ToFont(const layout::FontSpec& spec) {
   return font;
 }
 
-// The Windows system colours as the window was designed with them, whatever the desktop's theme:
-// a dark theme must not turn the boxes dark under their black text.
 QColor ToColour(const layout::Colour& colour) {
-  using layout::SystemColour;
   switch (colour.source) {
     case layout::Colour::Source::Rgb:
       return QColor::fromRgb(colour.rgb);
@@ -86,16 +83,7 @@ QColor ToColour(const layout::Colour& colour) {
     case layout::Colour::Source::System:
       break;
   }
-  switch (colour.system) {
-    case SystemColour::MenuBackground:
-    case SystemColour::ButtonFace:
-      return {0xef, 0xef, 0xef};
-    case SystemColour::TitleBarText:
-      return Qt::white;
-    case SystemColour::ButtonText:
-      return Qt::black;
-  }
-  return {};
+  return QColor::fromRgb(layout::DesignedRgb(colour.system));
 }
 
 QPalette DesignedPalette() {

@@ -1,0 +1,122 @@
+// The page's behaviour: which element does what comes from the description's roles (#Roles);
+// the rules and the commands themselves run in the WebAssembly module.
+"use strict";
+(function () {
+  const roles = JSON.parse(document.getElementById("Roles").textContent);
+  const byName = (name) => document.getElementById(name);
+  let ready = false;
+  let busy = false;
+  let module = null;
+
+  // The lists start with no item chosen.
+  for (const name of roles.lists) byName(name).selectedIndex = -1;
+
+  // A dimension box holds its text as the input rule reads it, whatever changed it.
+  const valueOf = Object.getOwnPropertyDescriptor(HTMLInputElement.prototype, "value");
+  const held = (text) => {
+    if (!ready) return text;
+    let out = "";
+    for (const character of text) {
+      out += String.fromCodePoint(module._solvanix_in_dimension_box(character.codePointAt(0)));
+    }
+    return out;
+  };
+  const hold = (box) => {
+    const text = valueOf.get.call(box);
+    const kept = held(text);
+    if (kept === text) return;
+    const caret = held(text.slice(0, box.selectionEnd ?? text.length)).length;
+    valueOf.set.call(box, kept);
+    box.setSelectionRange(caret, caret);
+  };
+  for (const name of roles.dimensionBoxes) {
+    const box = byName(name);
+    Object.defineProperty(box, "value", {
+      configurable: true,
+      get() { return valueOf.get.call(this); },
+      set(text) { valueOf.set.call(this, held(String(text)).slice(0, this.maxLength)); },
+    });
+    box.addEventListener("input", (event) => { if (!event.isComposing) hold(box); });
+    box.addEventListener("compositionend", () => hold(box));
+  }
+
+  // A list shows one of its items or nothing: no typed character reaches it; the arrows move to
+  // the next or previous item of a closed list; Delete clears its shown item.
+  const moveTo = (list, index) => {
+    if (index === list.selectedIndex) return;
+    list.selectedIndex = index;
+    list.dispatchEvent(new Event("input", {bubbles: true}));
+    list.dispatchEvent(new Event("change", {bubbles: true}));
+  };
+  for (const name of roles.lists) {
+    const list = byName(name);
+    list.addEventListener("keydown", (event) => {
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      if (event.key === "ArrowDown") {
+        moveTo(list, Math.min(list.selectedIndex + 1, list.options.length - 1));
+      } else if (event.key === "ArrowUp") {
+        if (list.selectedIndex > 0) moveTo(list, list.selectedIndex - 1);
+      } else if (event.key === "Delete") {
+        moveTo(list, -1);
+      } else if (event.key.length !== 1 && event.key !== "Backspace" && event.key !== "Enter") {
+        return;
+      }
+      event.preventDefault();
+    });
+  }
+
+  // Tab goes round the description's focus order.
+  const order = roles.focusOrder.map(byName);
+  document.addEventListener("keydown", (event) => {
+    if (event.key === "F1") {
+      event.preventDefault();
+      about();
+      return;
+    }
+    if (event.key !== "Tab" || event.altKey || event.ctrlKey || event.metaKey) return;
+    const from = order.indexOf(document.activeElement);
+    if (from < 0) return;
+    event.preventDefault();
+    order[(from + (event.shiftKey ? order.length - 1 : 1)) % order.length].focus();
+  });
+
+  const run = (command) => {
+    if (!ready || busy) return;
+    busy = true;
+    // A run that waits for a box comes back as a promise; any other has ended already.
+    const running = module.ccall(command, null, [], []);
+    if (running instanceof Promise) {
+      running.finally(() => { busy = false; });
+    } else {
+      busy = false;
+    }
+  };
+  const about = () => run("solvanix_about");
+  byName(roles.calculate).addEventListener("click", () => run("solvanix_calculate"));
+  for (const name of roles.about) byName(name).addEventListener("click", about);
+
+  // The module is decoded and compiled once the window has painted.
+  const start = () => {
+    const config = {
+      onRuntimeInitialized() {
+        module = config;
+        ready = true;
+        for (const name of roles.dimensionBoxes) hold(byName(name));
+        document.documentElement.dataset.ready = "";
+      },
+    };
+    SolvanixModule(config);  // eslint-disable-line no-undef
+  };
+  // A page that is not being drawn gets no animation frame: it starts a little later then.
+  let started = false;
+  const startOnce = () => {
+    if (started) return;
+    started = true;
+    start();
+  };
+  // The module's script comes after this one: it is there once the document is parsed.
+  document.addEventListener("DOMContentLoaded", () => {
+    requestAnimationFrame(() => setTimeout(startOnce));
+    setTimeout(startOnce, 100);
+  });
+})();
