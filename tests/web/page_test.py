@@ -196,6 +196,15 @@ class French(Page):
                 self.assertEqual(text(self.driver, name), shows)
         self.driver.execute_script("document.getElementById('Combo3').value = 'QXGA'")
         self.assertEqual(text(self.driver, "Combo3"), "")
+        # setRangeText fires no input event: the rule holds before OK reads the box.
+        self.driver.execute_script("""
+            const box = document.getElementById('Text1');
+            box.value = '';
+            box.setRangeText('1\uff16', 0, 0);
+            document.getElementById('Command1').click();""")
+        while box(self.driver) is not None:
+            keys(self.driver, Keys.ENTER)
+        self.assertEqual(text(self.driver, "Text1"), "16")
 
     def test_a_value_too_wide_is_painted_hashes_and_read_whole(self):
         browser.enter_example(self.driver, "99999", "9999", self.examples[0][2])

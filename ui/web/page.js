@@ -83,6 +83,8 @@
   const run = (command) => {
     if (!ready || busy) return;
     busy = true;
+    // Routes that fire no input event (setRangeText, a script) meet the rule before any read.
+    for (const name of roles.dimensionBoxes) hold(byName(name));
     // A run that waits for a box comes back as a promise; any other has ended already.
     const running = module.ccall(command, null, [], []);
     if (running instanceof Promise) {
