@@ -303,6 +303,11 @@ void Form1::ShareStyle() {
   if (style == nullptr) return;
   style->setParent(this);
   setStyle(style);
+  // A list builds its popup when first asked for its view: asked here, every popup is a child
+  // below, whatever ran before.
+  for (const layout::ComboList& entry : layout::ComboLists()) {
+    qobject_cast<QComboBox*>(Control(entry.combo.index))->view();
+  }
   for (QWidget* child : findChildren<QWidget*>()) child->setStyle(style);
 }
 
