@@ -57,3 +57,25 @@ build_release() {
     -DSOLVANIX_BUILD_BENCH=ON "$@"
   cmake --build "$build" --parallel "$(nproc)"
 }
+
+# Builds the named targets in the Release tree. A tree not configured yet is configured for the
+# program alone, without tests or benchmarks; an existing one keeps its options, so that the tree
+# scripts/test uses is never turned back. CMake options after "--" are set in either case.
+#   configure_and_build solvanix [more targets] [-- -DOPTION=VALUE ...]
+configure_and_build() {
+  local targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+    targets+=("$1")
+    shift
+  done
+  [ "${1:-}" != "--" ] || shift
+  local build
+  build="$(build_dir)"
+  if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$SOLVANIX_ROOT" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSOLVANIX_BUILD_TESTS=OFF \
+      -DSOLVANIX_BUILD_BENCH=OFF "$@" >/dev/null
+  elif [ $# -gt 0 ]; then
+    cmake -S "$SOLVANIX_ROOT" -B "$build" "$@" >/dev/null
+  fi
+  cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
+}
