@@ -3,10 +3,12 @@
 // and a second click on the same inputs changes nothing.
 #include <QElapsedTimer>
 
+#include <array>
 #include <string>
 
 #include "calc/blend.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/description/layout.h"
 
 namespace solvanix_test {
 namespace {
@@ -22,25 +24,25 @@ const QStringList kHostileTexts = {
     "123456", "-.5e-3", "5e-324",
 };
 
-struct ListChoice {
-  QString projectors, matrix, overlap, throwRatio;
-};
+// What each list shows, in the description's order of the lists.
+using ListChoice = std::array<QString, 4>;
 
-// The usual choice, then each list's every item and its empty state with the others usual,
-// then every list empty.
+// The first worked example's choice, then each list's every item and its empty state with the
+// others as there, then every list empty.
 std::vector<ListChoice> ListChoices() {
-  const ListChoice usual{"2", "XGA", "128", "1.8"};
+  const auto& example = kWorkedExamples[0].inputs;
+  const ListChoice usual{example[2], example[3], example[4], example[5]};
   std::vector<ListChoice> choices{usual};
-  for (const char* item : {"", "2"}) choices.push_back({item, "XGA", "128", "1.8"});
-  for (const char* item : {"", "XGA", "SXGA+", "HD"}) choices.push_back({"2", item, "128", "1.8"});
-  for (const char* item : {"", "16", "32", "64", "128", "256"}) {
-    choices.push_back({"2", "XGA", item, "1.8"});
+  const auto lists = ui::layout::ComboLists();
+  for (std::size_t i = 0; i < lists.size(); ++i) {
+    choices.push_back(usual);
+    choices.back()[i].clear();
+    for (const ui::layout::ListItem& item : lists[i].items) {
+      choices.push_back(usual);
+      choices.back()[i] = QString::fromUtf8(item.text);
+    }
   }
-  for (const char* item : {"", "0.67", "0.73", "0.8", "1.2", "1.4", "1.5", "1.8", "2", "2.6", "2.8",
-                           "4.1", "4.5", "6.9", "7.5", "10.4", "11.2"}) {
-    choices.push_back({"2", "XGA", "128", item});
-  }
-  choices.push_back({"", "", "", ""});
+  choices.push_back({});
   return choices;
 }
 
@@ -49,10 +51,8 @@ class HostileInputSweep : public WindowTest {
   void SetInputs(const QString& width, const QString& height, const ListChoice& lists) {
     Control<QLineEdit>("Text1")->setText(width);  // the box cuts it to five characters
     Control<QLineEdit>("Text2")->setText(height);
-    SetList("Combo1", lists.projectors);
-    SetList("Combo3", lists.matrix);
-    SetList("Combo5", lists.overlap);
-    SetList("Combo6", lists.throwRatio);
+    const auto combos = ui::layout::ComboLists();
+    for (std::size_t i = 0; i < combos.size(); ++i) SetList(combos[i].combo.Name(), lists[i]);
   }
 
   void SetList(const char* name, const QString& item) {
@@ -71,9 +71,8 @@ class HostileInputSweep : public WindowTest {
 
   void CheckRun(const QString& width, const QString& height, const ListChoice& lists) {
     const std::string where = "W \"" + width.toStdString() + "\" H \"" + height.toStdString() +
-                              "\" lists " + lists.projectors.toStdString() + "/" +
-                              lists.matrix.toStdString() + "/" + lists.overlap.toStdString() + "/" +
-                              lists.throwRatio.toStdString();
+                              "\" lists " +
+                              QStringList(lists.begin(), lists.end()).join('/').toStdString();
     SetInputs(width, height, lists);
     EXPECT_LE(Control<QLineEdit>("Text1")->text().size(), 5) << where;
     const QStringList first = Click();
