@@ -205,17 +205,23 @@ class NativeWindow : public testing::Test {
     return shown;
   }
 
-  // Real keys, through Windows' input queue to the window that has the focus.
-  void Press(WORD key, bool extended = false) const {
-    SetForegroundWindow(window_);
-    INPUT input[2] = {};
-    for (INPUT& event : input) {
+  // Real keys, through Windows' input queue to the window that has the focus: `key` with the
+  // modifiers held, to the main window unless a box of it is in front.
+  void Press(WORD key, bool extended = false, std::vector<WORD> held = {}) const {
+    if (!OpenBox()) SetForegroundWindow(window_);
+    std::vector<INPUT> input;
+    auto add = [&](WORD vk, DWORD flags) {
+      INPUT event{};
       event.type = INPUT_KEYBOARD;
-      event.ki.wVk = key;
-      event.ki.dwFlags = extended ? KEYEVENTF_EXTENDEDKEY : 0;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+      event.ki.wVk = vk;
+      event.ki.dwFlags = flags;
+      input.push_back(event);
+    };
+    for (WORD modifier : held) add(modifier, 0);
+    add(key, extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    add(key, (extended ? KEYEVENTF_EXTENDEDKEY : 0) | KEYEVENTF_KEYUP);
+    for (WORD modifier : held) add(modifier, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof input[0]);
   }
   std::string Focused() const {
     GUITHREADINFO info{};
@@ -348,6 +354,31 @@ TEST_F(NativeWindow, TabTakesTheFocusInOrderAndEnterPressesOk) {
   SendMessageW(Control("Label32"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
   Press(VK_RETURN, true);  // keypad Enter
   EXPECT_TRUE(WaitFor([&] { return Text("Label32") == Regional(L"7,66"); }));
+}
+
+// The keyboard user's focus survives a box and a minimise: Enter on OK opens the failure box,
+// Enter closes it, and the focus is back on OK; Shift+Tab then moves on from there.
+TEST_F(NativeWindow, FocusComesBackAfterABoxAndAfterMinimising) {
+  ASSERT_TRUE(WaitFor([&] { return Focused() == "Text1"; })) << Focused();
+  Press(VK_TAB);
+  Press(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
+  Press(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return OpenBox().has_value(); })) << "no failure box";
+  Press(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return !OpenBox().has_value(); })) << "Enter did not close the box";
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
+  Press(VK_TAB, false, {VK_SHIFT});
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Text2"; })) << Focused();
+
+  ShowWindow(window_, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(window_) != FALSE; }));
+  ShowWindow(window_, SW_RESTORE);
+  SetForegroundWindow(window_);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(window_) == FALSE; }));
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Text2"; })) << Focused();
+  Press(VK_TAB);
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
 }
 
 }  // namespace

@@ -69,7 +69,9 @@ class MainWindow final : public CommandWindow {
   void ShowMessage(const texts::Message& message) override {
     const UINT icon =
         message.icon == texts::MessageIcon::Warning ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
+    KeepFocus(GetFocus());
     MessageBoxW(window_, Wide(message.text).c_str(), Wide(message.title).c_str(), MB_OK | icon);
+    RestoreFocus();  // the box leaves the focus where it was
   }
   blend::RegionalFormat Regional() const override { return {RegionalDecimalSeparator()}; }
   // The native window says nothing more: a screen reader finds the results in the labels.
@@ -86,10 +88,15 @@ class MainWindow final : public CommandWindow {
   void Place(UINT dpi);
   void OnCommand(int id, int code);
   BOOL OnSetCursor(HWND over);
+  void KeepFocus(HWND focus);
+  void RestoreFocus();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   std::array<HWND, layout::kControlCount> controls_{};
+  // The control that last had the focus, given back when the window is activated again, as the
+  // dialog manager does.
+  HWND savedFocus_ = nullptr;
   Banner banner_;
   Painter painter_;
 };
@@ -239,6 +246,8 @@ int MainWindow::RunMessageLoop() {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
+    // Wherever the user has moved the focus, an activation that comes late gives back that one.
+    KeepFocus(GetFocus());
   }
   return static_cast<int>(message.wParam);
 }
@@ -280,6 +289,23 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Place(HIWORD(wParam));
       return 0;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        KeepFocus(GetFocus());
+      } else if (IsIconic(window_) == FALSE) {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_CANCELMODE:  // the window is about to be disabled, which takes the focus away
+      KeepFocus(GetFocus());
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) RestoreFocus();
+      break;
+    case WM_SETFOCUS:
+      // Restored from the taskbar, or given the focus by anyone: never the bare window.
+      RestoreFocus();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -299,6 +325,18 @@ void MainWindow::OnCommand(int id, int code) {
   for (const layout::ControlRef& label : layout::VersionLabels()) {
     if (index == label.index && code == STN_CLICKED) ShowMessage(texts::kAbout);
   }
+}
+
+void MainWindow::KeepFocus(HWND focus) {
+  if (focus != nullptr && focus != window_ && IsChild(window_, focus)) savedFocus_ = focus;
+}
+
+void MainWindow::RestoreFocus() {
+  HWND focus = savedFocus_;
+  if (focus == nullptr || !IsWindow(focus) || !IsWindowEnabled(focus)) {
+    focus = controls_.at(layout::FocusOrder().front().index);
+  }
+  SetFocus(focus);
 }
 
 BOOL MainWindow::OnSetCursor(HWND over) {
