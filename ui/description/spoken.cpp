@@ -17,6 +17,14 @@ std::string UnitWords(const layout::ResultBinding& binding) {
   return binding.unitLabel.Exists() ? binding.unitLabel.Row().spokenName : "";
 }
 
+// "Surface écran : 12 mètres carrés".
+std::string Said(const layout::ResultBinding& binding, const std::string& captionText,
+                 const std::string& valueText) {
+  std::string said = Caption(binding.captionLabel.index, captionText) + " : " + valueText;
+  if (const std::string unit = UnitWords(binding); !unit.empty()) said += " " + unit;
+  return said;
+}
+
 }  // namespace
 
 std::string Caption(std::size_t label, const std::string& shownText) {
@@ -33,11 +41,18 @@ std::string Summary(const std::function<std::string(std::size_t label)>& shownTe
   for (const layout::ResultBinding& binding : layout::ResultBindings()) {
     const std::size_t caption = binding.captionLabel.index;
     summary += separator;
-    summary += Caption(caption, shownText(caption)) + " : " + shownText(binding.valueLabel.index);
-    if (const std::string unit = UnitWords(binding); !unit.empty()) summary += " " + unit;
+    summary += Said(binding, shownText(caption), shownText(binding.valueLabel.index));
     separator = " ; ";
   }
   return summary + ".";
+}
+
+std::string Result(std::size_t valueLabel, const std::string& captionText,
+                   const std::string& valueText) {
+  const layout::ResultBinding* binding = BindingOfLabel(valueLabel);
+  if (binding == nullptr) return {};
+  if (valueText.empty()) return Caption(binding->captionLabel.index, captionText);
+  return Said(*binding, captionText, valueText);
 }
 
 std::string ResultDescription(std::size_t valueLabel, const std::string& captionText) {

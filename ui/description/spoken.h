@@ -15,6 +15,11 @@ std::string Caption(std::size_t label, const std::string& shownText);
 // show them: "… ; Surface écran : 12 mètres carrés ; … ; Recul totale utile : 7,66 mètres."
 std::string Summary(const std::function<std::string(std::size_t label)>& shownText);
 
+// A result as it is said: its caption, its value and its unit in words, "Surface écran : 12
+// mètres carrés"; its caption alone while it shows nothing.
+std::string Result(std::size_t valueLabel, const std::string& captionText,
+                   const std::string& valueText);
+
 // A result label's description, its caption and unit ("Surface écran, mètres carrés"), and an
 // input's, its unit ("en mètres"); "" when it has none.
 std::string ResultDescription(std::size_t valueLabel, const std::string& captionText);
