@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <chrono>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "ui/description/layout.h"
+#include "ui/description/spoken.h"
 #include "ui/description/texts.h"
 
 namespace {
@@ -30,6 +32,14 @@ std::wstring Wide(std::string_view utf8) {
   return wide;
 }
 
+std::string Utf8(std::wstring_view wide) {
+  std::string utf8(wide.size() * 3, '\0');
+  utf8.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr)));
+  return utf8;
+}
+
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
   SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
@@ -37,14 +47,71 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+// The messages of this thread, which bring it the window's events.
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
 // Polls `ready` until it holds, or for ten seconds.
 template <typename Ready>
 bool WaitFor(Ready ready) {
   for (auto waited = 0ms; waited < 10s; waited += 20ms) {
+    Pump();
     if (ready()) return true;
     std::this_thread::sleep_for(20ms);
   }
   return ready();
+}
+
+// What a screen reader hears of a window through MSAA: the name and description of its client.
+struct Heard {
+  std::wstring name, description;
+  bool invisible = false;
+};
+Heard HeardOf(IAccessible* accessible, const VARIANT& child) {
+  Heard heard;
+  BSTR text = nullptr;
+  if (accessible->get_accName(child, &text) == S_OK && text != nullptr) heard.name = text;
+  SysFreeString(text);
+  text = nullptr;
+  if (accessible->get_accDescription(child, &text) == S_OK && text != nullptr) {
+    heard.description = text;
+  }
+  SysFreeString(text);
+  VARIANT state{};
+  if (SUCCEEDED(accessible->get_accState(child, &state)) && state.vt == VT_I4) {
+    heard.invisible = (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
+  }
+  return heard;
+}
+Heard HeardOf(HWND window) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return {L"(no accessible object)", {}};
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  Heard heard = HeardOf(accessible, self);
+  accessible->Release();
+  return heard;
+}
+
+// The names of the objects on which the program raised EVENT_OBJECT_LIVEREGIONCHANGED, read when
+// the event comes, as a screen reader reads them.
+std::vector<std::wstring> liveRegionNames;
+void CALLBACK NoteLiveRegion(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                             DWORD) {
+  IAccessible* accessible = nullptr;
+  VARIANT which{};
+  if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
+                                          static_cast<DWORD>(child), &accessible, &which))) {
+    liveRegionNames.push_back(HeardOf(accessible, which).name);
+    accessible->Release();
+  }
 }
 
 // "0,4" as the user's regional settings write it.
@@ -70,6 +137,7 @@ struct Box {
 class NativeWindow : public testing::Test {
  protected:
   void SetUp() override {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring program(self);
@@ -97,6 +165,7 @@ class NativeWindow : public testing::Test {
       CloseHandle(process_.hProcess);
       CloseHandle(process_.hThread);
     }
+    CoUninitialize();
   }
 
   // Each control of the description, found where the description puts it (at 96 dpi).
@@ -379,6 +448,60 @@ TEST_F(NativeWindow, FocusComesBackAfterABoxAndAfterMinimising) {
   EXPECT_TRUE(WaitFor([&] { return Focused() == "Text2"; })) << Focused();
   Press(VK_TAB);
   EXPECT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
+}
+
+// A screen reader names every input by its caption and its unit, every result by its caption,
+// value and unit in words, the banners by what they show, and hears the summary once after each
+// OK that does not end in the failure box.
+TEST_F(NativeWindow, ScreenReaderHearsNamesUnitsAndTheSummary) {
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                      &NoteLiveRegion, process_.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  liveRegionNames.clear();
+  Enter({L"6", L"2", L"2", L"XGA", L"128", L"1.8"});
+  EXPECT_TRUE(ClickAndAnswer("Command1").empty());
+  const std::string summary =
+      ui::spoken::Summary([&](std::size_t label) { return Utf8(Text(Controls()[label].name)); });
+  EXPECT_TRUE(WaitFor([&] { return !liveRegionNames.empty(); })) << "no live region changed";
+  EXPECT_EQ(liveRegionNames, std::vector<std::wstring>{Wide(summary)});
+
+  struct Case {
+    const char* control;
+    std::wstring name, description;
+    bool invisible = false;
+  };
+  const Case cases[] = {
+      {"Text1", L"Largeur totale", L"en mètres"},
+      {"Text2", L"Hauteur totale", L"en mètres"},
+      {"Combo1", L"Nombre de projecteurs", L""},
+      {"Combo5", L"Recouvrement", L"en pixels"},
+      {"Label2", L"Surface écran : 12 mètres carrés", L"Surface écran, mètres carrés"},
+      {"Label32", L"Recul totale utile : " + Regional(L"7,66") + L" mètres",
+       L"Recul totale utile, mètres"},
+      {"Label42_0", L"mètres carrés", L""},
+      {"Label43", L"", L"", true},
+      {"Picture1", L"Bannière SOLVANIX : un projecteur et son faisceau", L""},
+      {"Picture2", L"Bannière SOLVANIX : un projecteur et son faisceau, en miroir", L""},
+  };
+  for (const Case& c : cases) {
+    const Heard heard = HeardOf(Control(c.control));
+    EXPECT_EQ(heard.name, c.name) << c.control;
+    EXPECT_EQ(heard.description, c.description) << c.control;
+    EXPECT_EQ(heard.invisible, c.invisible) << c.control;
+  }
+  // The list's edit field, where its focus is, is the list to a screen reader.
+  EXPECT_EQ(HeardOf(Field("Combo5")).name, L"Recouvrement");
+
+  // A failing run says nothing.
+  SendMessageW(Control("Text2"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  EXPECT_EQ(ClickAndAnswer("Command1").size(), 1u);
+  for (int i = 0; i < 25; ++i) {  // half a second of events
+    Pump();
+    std::this_thread::sleep_for(20ms);
+  }
+  EXPECT_EQ(liveRegionNames.size(), 1u);
+  UnhookWinEvent(hook);
 }
 
 }  // namespace

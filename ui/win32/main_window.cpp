@@ -8,6 +8,7 @@
 
 #include "ui/description/calculate_command.h"
 #include "ui/description/layout.h"
+#include "ui/win32/accessibility.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/input_rules.h"
 #include "ui/win32/painting.h"
@@ -62,6 +63,7 @@ class MainWindow final : public CommandWindow {
     SetWindowTextW(value, Wide(text).c_str());
     InvalidateRect(value, nullptr, TRUE);
     UpdateWindow(value);  // on show before the calculation goes on
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, value, OBJID_CLIENT, CHILDID_SELF);
   }
   std::string LabelText(std::size_t label) const override {
     return Utf8(WindowText(controls_.at(label)));
@@ -74,8 +76,7 @@ class MainWindow final : public CommandWindow {
     RestoreFocus();  // the box leaves the focus where it was
   }
   blend::RegionalFormat Regional() const override { return {RegionalDecimalSeparator()}; }
-  // The native window says nothing more: a screen reader finds the results in the labels.
-  void Announce(const std::string& /*summary*/) override {}
+  void Announce(const std::string& summary) override { announcer_.Announce(Wide(summary)); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -99,6 +100,8 @@ class MainWindow final : public CommandWindow {
   HWND savedFocus_ = nullptr;
   Banner banner_;
   Painter painter_;
+  ScreenReaderNames names_;
+  Announcer announcer_;
 };
 
 bool MainWindow::Create(int show) {
@@ -120,6 +123,8 @@ bool MainWindow::Create(int show) {
   FillLists();
   GuardInputs();
   SetFocusOrder();
+  names_.Serve(controls_);
+  announcer_.Create(window_, instance_);
   Place(DpiOf(window_));
   ShowWindow(window_, show);
   UpdateWindow(window_);
