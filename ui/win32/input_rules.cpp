@@ -69,6 +69,19 @@ LRESULT CALLBACK ListPartProcedure(HWND part, UINT message, WPARAM wParam, LPARA
   return DefSubclassProc(part, message, wParam, lParam);
 }
 
+// The edit field of a drop-down list shows no selection while the list is not focused, whatever
+// selected its text (a choice from the open list, CB_SETCURSEL from outside).
+LRESULT CALLBACK ListFieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR data) {
+  if (message == WM_PAINT && GetFocus() != field) {
+    DWORD start = 0, end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    if (start != end) SendMessageW(field, EM_SETSEL, end, end);
+  }
+  return ListPartProcedure(field, message, wParam, lParam, id, data);
+}
+
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                DWORD_PTR) {
   if (message == WM_MOUSEWHEEL) {
@@ -108,7 +121,7 @@ void GuardList(HWND list) {
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof parts;
   if (GetComboBoxInfo(list, &parts)) {
-    SetWindowSubclass(parts.hwndItem, &ListPartProcedure, kSubclassId, 0);
+    SetWindowSubclass(parts.hwndItem, &ListFieldProcedure, kSubclassId, 0);
     SetWindowSubclass(parts.hwndList, &ListPartProcedure, kSubclassId, 0);
   }
   SetWindowSubclass(list, &ListProcedure, kSubclassId, 0);

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "ui/description/calculate_command.h"
 #include "ui/description/layout.h"
@@ -24,6 +26,8 @@ using layout::Kind;
 constexpr wchar_t kWindowClass[] = L"SolvanixForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFirstControlId = 1000;
+// How far an open list drops, in pixels at 96 dpi, its closed field included.
+constexpr int kOpenListHeight = 260;
 
 int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
 
@@ -49,7 +53,11 @@ class MainWindow final : public CommandWindow {
   explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
-  ~MainWindow() override { FreeBanner(banner_); }
+  ~MainWindow() override {
+    for (HBITMAP picture : pictures_) {
+      if (picture != nullptr) DeleteObject(picture);
+    }
+  }
 
   bool Create(int show);
   int RunMessageLoop();
@@ -87,6 +95,7 @@ class MainWindow final : public CommandWindow {
   void GuardInputs();
   void SetFocusOrder();
   void Place(UINT dpi);
+  void ShowBanners();
   void OnCommand(int id, int code);
   BOOL OnSetCursor(HWND over);
   void KeepFocus(HWND focus);
@@ -99,6 +108,7 @@ class MainWindow final : public CommandWindow {
   // dialog manager does.
   HWND savedFocus_ = nullptr;
   Banner banner_;
+  std::array<HBITMAP, 2> pictures_{};  // the banner and its mirror image, at the window's scale
   Painter painter_;
   ScreenReaderNames names_;
   Announcer announcer_;
@@ -173,8 +183,6 @@ void MainWindow::CreateControls() {
     SetWindowPos(controls_.at(i), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   painter_.SetControls(&controls_);
-  ShowPicture(controls_.at(layout::kBannerPicture.index), banner_.picture);
-  ShowPicture(controls_.at(layout::kMirroredBannerPicture.index), banner_.mirrored);
 }
 
 void MainWindow::FillLists() {
@@ -219,29 +227,86 @@ void MainWindow::SetFocusOrder() {
   }
 }
 
-// Every position, size and font at `dpi`, and the frame around the fixed client area.
+// The frame around a client area of `client` at the window's own dpi.
+RECT FrameAround(SIZE client, UINT dpi) {
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT frame{0, 0, client.cx, client.cy};
+  if (adjustForDpi == nullptr || adjustForDpi(&frame, kWindowStyle, FALSE, 0, dpi) == FALSE) {
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  }
+  return frame;
+}
+
+// The dpi the window is drawn at: the monitor's, or the largest below it at which the whole
+// window fits the monitor's work area, never below the design's.
+UINT FittingDpi(HWND window, UINT dpi) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) == FALSE) {
+    return dpi;
+  }
+  const RECT& work = monitor.rcWork;
+  auto fits = [&](UINT scale) {
+    const auto length = [&](int twips) {
+      return MulDiv(layout::Pixels(twips), static_cast<int>(scale), layout::kDesignDotsPerInch);
+    };
+    const RECT frame =
+        FrameAround({length(layout::kClientWidthTwips), length(layout::kClientHeightTwips)}, dpi);
+    return frame.right - frame.left <= work.right - work.left &&
+           frame.bottom - frame.top <= work.bottom - work.top;
+  };
+  UINT scale = dpi;
+  while (scale > layout::kDesignDotsPerInch && !fits(scale)) --scale;
+  return std::max<UINT>(scale, layout::kDesignDotsPerInch);
+}
+
+// Every position, size, font and picture at `dpi` (or as large as the work area allows), and the
+// frame around the fixed client area.
 void MainWindow::Place(UINT dpi) {
-  painter_.SetDpi(dpi);
+  painter_.SetDpi(FittingDpi(window_, dpi));
   for (std::size_t i = 0; i < layout::kControlCount; ++i) {
     const ControlRow& row = layout::Controls()[i];
-    RECT box = painter_.Box(row);
+    const RECT box = painter_.Box(row);
+    HWND control = controls_.at(i);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)), FALSE);
+    int height = box.bottom - box.top;
     if (row.kind == Kind::ComboBox) {
-      // The height given is the closed list's; the open list drops below it.
-      const int item = painter_.Scaled(row.height) - painter_.Scaled(layout::kTwipsPerPixel * 6);
-      SendMessageW(controls_.at(i), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
-      box.bottom = box.top + painter_.Scaled(layout::kTwipsPerPixel * 260);
+      // The height given is the closed list's, whatever its font and borders; the open list
+      // drops below it.
+      SetWindowPos(control, nullptr, 0, 0, box.right - box.left, height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      RECT closed;
+      GetWindowRect(control, &closed);
+      const auto field = SendMessageW(control, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+      const auto borders = (closed.bottom - closed.top) - field;
+      SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - borders);
+      height = painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight);
     }
-    SetWindowPos(controls_.at(i), nullptr, box.left, box.top, box.right - box.left,
-                 box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)),
-                 FALSE);
+    SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  RECT frame{0, 0, painter_.Scaled(layout::kClientWidthTwips),
-             painter_.Scaled(layout::kClientHeightTwips)};
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  ShowBanners();
+  const RECT frame = FrameAround(
+      {painter_.Scaled(layout::kClientWidthTwips), painter_.Scaled(layout::kClientHeightTwips)},
+      dpi);
   SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The banner and its mirror image at the window's scale.
+void MainWindow::ShowBanners() {
+  const SIZE size{painter_.ScaledPixels(banner_.size.cx), painter_.ScaledPixels(banner_.size.cy)};
+  const std::pair<layout::ControlRef, bool> boxes[] = {{layout::kBannerPicture, false},
+                                                       {layout::kMirroredBannerPicture, true}};
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    HBITMAP old = pictures_.at(i);
+    pictures_.at(i) = ScaledBanner(banner_, size, boxes[i].second);
+    ShowPicture(controls_.at(boxes[i].first.index), pictures_.at(i));
+    if (old != nullptr) DeleteObject(old);
+  }
 }
 
 int MainWindow::RunMessageLoop() {
@@ -287,13 +352,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
-    case WM_DPICHANGED: {
-      const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      // Windows suggests where the window goes; its size follows from the client area.
+      if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       Place(HIWORD(wParam));
       return 0;
-    }
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         KeepFocus(GetFocus());
