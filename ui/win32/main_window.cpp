@@ -262,6 +262,21 @@ UINT FittingDpi(HWND window, UINT dpi) {
   return std::max<UINT>(scale, layout::kDesignDotsPerInch);
 }
 
+// A drop-down list is as high as its field and borders; the field takes what the borders leave of
+// `height`, whatever the font and the borders are. The field's height is asked for until the list
+// has it, as wine reports another height than it was given.
+void FitClosedList(HWND list, int height) {
+  auto asked = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int tries = 0; tries < 4; ++tries) {
+    RECT closed;
+    GetWindowRect(list, &closed);
+    const int missing = height - (closed.bottom - closed.top);
+    if (missing == 0) return;
+    asked += missing;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
+  }
+}
+
 // Every position, size, font and picture at `dpi` (or as large as the work area allows), and the
 // frame around the fixed client area.
 void MainWindow::Place(UINT dpi) {
@@ -271,21 +286,13 @@ void MainWindow::Place(UINT dpi) {
     const RECT box = painter_.Box(row);
     HWND control = controls_.at(i);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)), FALSE);
-    int height = box.bottom - box.top;
-    if (row.kind == Kind::ComboBox) {
-      // The height given is the closed list's, whatever its font and borders; the open list
-      // drops below it.
-      SetWindowPos(control, nullptr, 0, 0, box.right - box.left, height,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      RECT closed;
-      GetWindowRect(control, &closed);
-      const auto field = SendMessageW(control, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-      const auto borders = (closed.bottom - closed.top) - field;
-      SendMessageW(control, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - borders);
-      height = painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight);
-    }
-    SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, height,
+    const int height = box.bottom - box.top;
+    const int placed = row.kind == Kind::ComboBox
+                           ? painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight)
+                           : height;
+    SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, placed,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == Kind::ComboBox) FitClosedList(control, height);
   }
   ShowBanners();
   const RECT frame = FrameAround(
