@@ -4,9 +4,14 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <objbase.h>
 #include <oleacc.h>
+#include <wincodec.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -51,6 +56,14 @@ std::wstring TextOf(HWND window) {
 void Pump() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+// Half a second for the window to finish what it does, its events delivered meanwhile.
+void Settle() {
+  for (int i = 0; i < 25; ++i) {
+    Pump();
+    std::this_thread::sleep_for(20ms);
+  }
 }
 
 // Polls `ready` until it holds, or for ten seconds.
@@ -134,10 +147,205 @@ struct Box {
   int buttons = 0;
 };
 
+// Pixels as the screen shows them: top-down rows of 0x00RRGGBB.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+};
+
+// The client area of `window` as the screen shows it.
+Picture Grab(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  Picture grab{client.right, client.bottom, {}};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, grab.width, -grab.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, grab.width, grab.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  grab.pixels.assign(first, first + static_cast<std::size_t>(grab.width) * grab.height);
+  for (std::uint32_t& pixel : grab.pixels) pixel &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return grab;
+}
+
+// A picture read from or written to a PNG file by the Windows Imaging Component.
+template <typename T>
+struct Com {
+  T* p = nullptr;
+  Com() = default;
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+  ~Com() {
+    if (p != nullptr) p->Release();
+  }
+  T** operator&() { return &p; }  // NOLINT(google-runtime-operator): the COM out-parameter
+  T* operator->() const { return p; }
+};
+
+std::optional<Picture> ReadPng(const std::wstring& path) {
+  Com<IWICImagingFactory> factory;
+  Com<IWICBitmapDecoder> decoder;
+  Com<IWICBitmapFrameDecode> frame;
+  Com<IWICFormatConverter> converter;
+  UINT width = 0, height = 0;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_PPV_ARGS(&factory))) ||
+      FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, &decoder)) ||
+      FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+      FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
+                                   nullptr, 0, WICBitmapPaletteTypeCustom)) ||
+      FAILED(converter->GetSize(&width, &height))) {
+    return std::nullopt;
+  }
+  Picture picture{static_cast<int>(width), static_cast<int>(height),
+                  std::vector<std::uint32_t>(std::size_t{width} * height)};
+  if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(picture.pixels.size() * 4),
+                                   reinterpret_cast<BYTE*>(picture.pixels.data())))) {
+    return std::nullopt;
+  }
+  for (std::uint32_t& pixel : picture.pixels) pixel &= 0xFFFFFF;
+  return picture;
+}
+
+bool WritePng(const Picture& picture, const std::wstring& path) {
+  Com<IWICImagingFactory> factory;
+  Com<IWICStream> stream;
+  Com<IWICBitmapEncoder> encoder;
+  Com<IWICBitmapFrameEncode> frame;
+  WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
+  std::vector<std::uint32_t> pixels = picture.pixels;
+  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_PPV_ARGS(&factory))) &&
+         SUCCEEDED(factory->CreateStream(&stream)) &&
+         SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+         SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+         SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
+         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+         SUCCEEDED(frame->Initialize(nullptr)) &&
+         SUCCEEDED(
+             frame->SetSize(static_cast<UINT>(picture.width), static_cast<UINT>(picture.height))) &&
+         SUCCEEDED(frame->SetPixelFormat(&format)) &&
+         SUCCEEDED(frame->WritePixels(
+             static_cast<UINT>(picture.height), static_cast<UINT>(picture.width) * 4,
+             static_cast<UINT>(pixels.size() * 4), reinterpret_cast<BYTE*>(pixels.data()))) &&
+         SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+  int distance = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    distance = std::max(distance, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                           static_cast<int>((b >> shift) & 0xFF)));
+  }
+  return distance;
+}
+
+// The text drawn in a box: how many rows it spans and how many pixels it inks, counting what
+// stands out clearly from the box's commonest colour.
+struct Ink {
+  int height = 0;
+  int area = 0;
+  RECT bounds{};
+};
+Ink InkIn(const Picture& grab, const RECT& box, std::optional<std::uint32_t> background = {}) {
+  if (!background) {
+    std::map<std::uint32_t, int> counts;
+    for (int y = box.top; y < box.bottom; ++y) {
+      for (int x = box.left; x < box.right; ++x) ++counts[grab.At(x, y)];
+    }
+    background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                   return a.second < b.second;
+                 })->first;
+  }
+  Ink ink;
+  ink.bounds = {box.right, box.bottom, box.left, box.top};
+  for (int y = box.top; y < box.bottom; ++y) {
+    for (int x = box.left; x < box.right; ++x) {
+      if (ChannelDistance(grab.At(x, y), *background) <= 96) continue;
+      ++ink.area;
+      ink.bounds = {std::min<LONG>(ink.bounds.left, x), std::min<LONG>(ink.bounds.top, y),
+                    std::max<LONG>(ink.bounds.right, x + 1),
+                    std::max<LONG>(ink.bounds.bottom, y + 1)};
+    }
+  }
+  ink.height = ink.area == 0 ? 0 : ink.bounds.bottom - ink.bounds.top;
+  return ink;
+}
+
+// The folder of this test program, where the build puts the designed pictures.
+std::wstring ProgramFolder() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring folder(self);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return folder;
+}
+
+// The grab against its designed picture (tests/win32/designed/<name>): at most one pixel in a
+// thousand may differ by more than a faint shade, which leaves room for the regional separator
+// and for small changes of font rendering. A grab that differs is written next to this program,
+// to be looked at and, when it is right, to become the designed picture.
+void ExpectLooksAsDesigned(const Picture& grab, const std::wstring& name) {
+  const std::optional<Picture> designed = ReadPng(ProgramFolder() + L"designed\\" + name);
+  std::size_t differing = grab.pixels.size();
+  if (designed && designed->width == grab.width && designed->height == grab.height) {
+    differing = 0;
+    for (std::size_t i = 0; i < grab.pixels.size(); ++i) {
+      if (ChannelDistance(grab.pixels[i], designed->pixels[i]) > 48) ++differing;
+    }
+  }
+  if (differing * 1000 > grab.pixels.size()) {
+    const std::wstring written = ProgramFolder() + name;
+    WritePng(grab, written);
+    ADD_FAILURE() << Utf8(name) << ": " << differing << " of " << grab.pixels.size()
+                  << " pixels differ from the designed picture" << (designed ? "" : " (none read)")
+                  << "; the grab is " << Utf8(written);
+  }
+}
+
+// The dpi a program started in this prefix gets: LogPixels of the user's desktop settings, which
+// wine reads when a program starts; 0 puts the prefix's own back.
+void SetPrefixDpi(DWORD dpi) {
+  constexpr const wchar_t* kDesktop = L"Control Panel\\Desktop";
+  if (dpi == 0) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktop, L"LogPixels");
+  } else {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+  }
+}
+
 class NativeWindow : public testing::Test {
  protected:
   void SetUp() override {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    Start();
+  }
+
+  void TearDown() override {
+    Stop();
+    SetPrefixDpi(0);
+    CoUninitialize();
+  }
+
+  // Starts the program, at `dpi` when it is given, and finds its controls.
+  void Start(DWORD dpi = 0) {
+    SetPrefixDpi(dpi);
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring program(self);
@@ -149,13 +357,18 @@ class NativeWindow : public testing::Test {
                                nullptr, &startup, &process_))
         << "cannot start the program";
     const std::wstring title = Wide(ui::texts::kWindowTitle);
-    ASSERT_TRUE(WaitFor([&] { return (window_ = FindWindowW(nullptr, title.c_str())) != nullptr; }))
-        << "the window did not open";
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
+    ASSERT_TRUE(WaitFor([&] {
+      window_ = FindWindowW(nullptr, title.c_str());
+      return window_ != nullptr && IsWindowVisible(window_) != FALSE;
+    })) << "the window did not open";
+    RECT client;
+    GetClientRect(window_, &client);
+    scale_ = ui::layout::kDesignDotsPerInch;
+    while (Scaled(ui::layout::kClientWidthTwips) < client.right && scale_ < 480) ++scale_;
     FindControlsByPosition();
   }
 
-  void TearDown() override {
+  void Stop() {
     if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
     if (process_.hProcess != nullptr) {
       if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) {
@@ -165,29 +378,49 @@ class NativeWindow : public testing::Test {
       CloseHandle(process_.hProcess);
       CloseHandle(process_.hThread);
     }
-    CoUninitialize();
+    process_ = {};
+    window_ = nullptr;
+    controls_.clear();
   }
 
-  // Each control of the description, found where the description puts it (at 96 dpi).
+  // A length of the description, in twips, in pixels at the window's scale.
+  int Scaled(int twips) const {
+    return MulDiv(ui::layout::Pixels(twips), scale_, ui::layout::kDesignDotsPerInch);
+  }
+
+  // Each control of the description, found where the description puts it at the window's scale;
+  // a list by its closed box.
   void FindControlsByPosition() {
     std::vector<HWND> children;
     EnumChildWindows(window_, &NoteChild, reinterpret_cast<LPARAM>(&children));
     for (const ControlRow& row : Controls()) {
-      const int left = ui::layout::Pixels(row.left), top = ui::layout::Pixels(row.top);
+      const RECT wanted{Scaled(row.left), Scaled(row.top), Scaled(row.left) + Scaled(row.width),
+                        Scaled(row.top) + Scaled(row.height)};
       for (HWND child : children) {
         if (GetParent(child) != window_) continue;
         RECT box;
         GetWindowRect(child, &box);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
-        const bool width = box.right - box.left == ui::layout::Pixels(row.width);
-        const bool height = row.kind == ui::layout::Kind::ComboBox ||
-                            box.bottom - box.top == ui::layout::Pixels(row.height);
-        if (box.left == left && box.top == top && width && height) {
+        if (EqualRect(&box, &wanted) != FALSE) {
           controls_[row.name] = child;
           break;
         }
       }
-      EXPECT_EQ(controls_.count(row.name), 1u) << row.name << " is not at its place";
+      if (controls_.count(row.name) == 0) {
+        std::string found;
+        for (HWND child : children) {
+          RECT box;
+          GetWindowRect(child, &box);
+          MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
+          if (box.left == wanted.left && box.top == wanted.top) {
+            found = " but " + std::to_string(box.right - box.left) + "x" +
+                    std::to_string(box.bottom - box.top);
+          }
+        }
+        ADD_FAILURE() << row.name << " is not at its place, " << wanted.right - wanted.left << "x"
+                      << wanted.bottom - wanted.top << " at " << wanted.left << "," << wanted.top
+                      << found;
+      }
     }
   }
 
@@ -304,6 +537,7 @@ class NativeWindow : public testing::Test {
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
+  int scale_ = ui::layout::kDesignDotsPerInch;  // the dpi the window is drawn at
   std::map<std::string, HWND> controls_;
 };
 
@@ -496,12 +730,79 @@ TEST_F(NativeWindow, ScreenReaderHearsNamesUnitsAndTheSummary) {
   // A failing run says nothing.
   SendMessageW(Control("Text2"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
   EXPECT_EQ(ClickAndAnswer("Command1").size(), 1u);
-  for (int i = 0; i < 25; ++i) {  // half a second of events
-    Pump();
-    std::this_thread::sleep_for(20ms);
-  }
+  Settle();
   EXPECT_EQ(liveRegionNames.size(), 1u);
   UnhookWinEvent(hook);
+}
+
+// At 144 and 192 dpi the window is the description scaled: its client size, every control at its
+// place (the lists by their closed boxes), text as much larger as the boxes and as bold, the
+// banners scaled; at 192 dpi on this 1920 x 1200 screen, the largest scale that fits the work area.
+// At 96 and 144 dpi the window looks as designed.
+TEST_F(NativeWindow, ScalesWithTheDpi) {
+  const std::vector<std::wstring> example = {L"6", L"2", L"2", L"XGA", L"128", L"1.8"};
+  const char* texts[] = {"Ecran", "Largeur", "Label2", "Label43", "Nom", "Command1"};
+  auto run = [&] {
+    Enter(example);
+    EXPECT_TRUE(ClickAndAnswer("Command1").empty());
+    SetForegroundWindow(window_);
+    Settle();
+    return Grab(window_);
+  };
+  // A control's box; the button's without its bevel and focus dots, which stay one pixel thin.
+  auto box = [&](const char* name) {
+    const ControlRow& row = Controls()[ui::layout::IndexOf(name)];
+    RECT box{Scaled(row.left), Scaled(row.top), Scaled(row.left) + Scaled(row.width),
+             Scaled(row.top) + Scaled(row.height)};
+    if (row.kind == ui::layout::Kind::Button) InflateRect(&box, -5, -5);
+    return box;
+  };
+  const Picture atDesign = run();
+  ExpectLooksAsDesigned(atDesign, L"window-96.png");
+  std::map<std::string, Ink> designed;
+  for (const char* name : texts) designed[name] = InkIn(atDesign, box(name));
+  Stop();
+
+  for (const DWORD dpi : {144, 192}) {
+    SCOPED_TRACE(dpi);
+    Start(dpi);
+    ASSERT_NE(window_, nullptr);
+    RECT client, frame, work;
+    GetClientRect(window_, &client);
+    GetWindowRect(window_, &frame);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    if (dpi == 144) {
+      EXPECT_EQ(scale_, 144);
+      EXPECT_EQ(client.right, 1407);
+      EXPECT_EQ(client.bottom, 879);
+    } else {
+      // The largest scale at which the frame fits the work area.
+      const int extraHeight = (frame.bottom - frame.top) - client.bottom;
+      EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
+      EXPECT_GT(
+          MulDiv(ui::layout::Pixels(ui::layout::kClientHeightTwips), scale_ + 1, 96) + extraHeight,
+          work.bottom - work.top);
+      EXPECT_LT(scale_, 192);
+    }
+    EXPECT_EQ(client.right, Scaled(ui::layout::kClientWidthTwips));
+    EXPECT_EQ(client.bottom, Scaled(ui::layout::kClientHeightTwips));
+
+    const Picture grab = run();
+    if (dpi == 144) ExpectLooksAsDesigned(grab, L"window-144.png");
+    const double scale = scale_ / 96.0;
+    for (const char* name : texts) {
+      const Ink ink = InkIn(grab, box(name));
+      const Ink& at96 = designed[name];
+      EXPECT_NEAR(ink.height, at96.height * scale, 1 + 0.08 * at96.height * scale) << name;
+      EXPECT_NEAR(ink.area, at96.area * scale * scale, 0.2 * at96.area * scale * scale) << name;
+    }
+    const RECT pictureBox = box("Picture1");
+    const Ink banner =
+        InkIn(grab, pictureBox, grab.At(pictureBox.right - 1, pictureBox.bottom - 1));
+    EXPECT_EQ(banner.bounds.right - banner.bounds.left, MulDiv(250, scale_, 96));
+    EXPECT_EQ(banner.bounds.bottom - banner.bounds.top, MulDiv(90, scale_, 96));
+    Stop();
+  }
 }
 
 }  // namespace
