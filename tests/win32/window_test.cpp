@@ -13,12 +13,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "calc/blend.h"
 #include "ui/description/layout.h"
 #include "ui/description/spoken.h"
 #include "ui/description/texts.h"
@@ -136,6 +138,33 @@ std::wstring Regional(std::wstring french) {
   }
   return french;
 }
+
+bool PutOnClipboard(std::wstring_view text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  std::memcpy(GlobalLock(data), text.data(), text.size() * sizeof(wchar_t));
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+  return true;
+}
+
+// The results the core shows for six input texts, in the order of the result bindings; empty
+// when the calculation fails.
+class CoreDisplay : public blend::Display {
+ public:
+  void Show(blend::ResultId id, const std::string& text) override { shown_[id] = text; }
+  void WarnTallerThanWide() override {}
+  std::string ReadShown(blend::ResultId id) const override {
+    const auto found = shown_.find(id);
+    return found == shown_.end() ? std::string() : found->second;
+  }
+
+ private:
+  std::map<blend::ResultId, std::string> shown_;
+};
 
 BOOL CALLBACK NoteChild(HWND child, LPARAM found) {
   reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
@@ -618,14 +647,7 @@ TEST_F(NativeWindow, FiltersKeepTheCommaOutAndTheListsToTheirItems) {
 
   // Pasted: "00" into a list changes nothing; "2,5" into a dimension box arrives with a point.
   for (const wchar_t* pasted : {L"00", L"2,5"}) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const std::size_t bytes = (std::wstring(pasted).size() + 1) * sizeof(wchar_t);
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(data), pasted, bytes);
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
+    ASSERT_TRUE(PutOnClipboard(pasted));
     SendMessageW(Field("Combo5"), WM_PASTE, 0, 0);
     EXPECT_EQ(Text("Combo5"), L"128");
   }
@@ -649,7 +671,9 @@ TEST_F(NativeWindow, TabTakesTheFocusInOrderAndEnterPressesOk) {
 
   Enter({L"6", L"2", L"2", L"XGA", L"128", L"1.8"});
   while (Focused() != "Command1" && visited.size() < 40) {
-    Press(VK_TAB);
+    const std::string before = Focused();
+    Press(VK_TAB);  // one at a time: a Tab pressed before the last one arrived would go past OK
+    WaitFor([&] { return Focused() != before; });
     visited.push_back(Focused());
   }
   Press(VK_RETURN);
@@ -802,6 +826,97 @@ TEST_F(NativeWindow, ScalesWithTheDpi) {
     EXPECT_EQ(banner.bounds.right - banner.bounds.left, MulDiv(250, scale_, 96));
     EXPECT_EQ(banner.bounds.bottom - banner.bounds.top, MulDiv(90, scale_, 96));
     Stop();
+  }
+}
+
+// Whatever changes a list's field, it shows one of its items or nothing; whatever puts text into a
+// dimension box, it holds what the input rule reads, as it looks. OK then shows what the core
+// computes from what the controls show.
+TEST_F(NativeWindow, EveryRouteLeavesTheInputsShowingWhatIsRead) {
+  auto setText = [](HWND control, const wchar_t* text) {
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  };
+  auto select = [](HWND field, int start, int end) {
+    SendMessageW(field, EM_SETSEL, static_cast<WPARAM>(start), end);
+  };
+  // The throw-ratio list with the user's focus, so that real keys reach it.
+  while (Focused() != "Combo6" && Focused() != "?") {
+    const std::string before = Focused();
+    Press(VK_TAB);
+    if (!WaitFor([&] { return Focused() != before; })) break;
+  }
+  ASSERT_EQ(Focused(), "Combo6");
+  HWND field = Field("Combo6");
+  struct ListRoute {
+    const char* route;
+    int selectionStart, selectionEnd;  // in "1.8"
+    std::function<void()> change;
+    std::wstring shown;
+  };
+  const ListRoute routes[] = {
+      {"WM_SETTEXT on the field", 0, 0, [&] { setText(field, L"77"); }, L"1.8"},
+      {"WM_SETTEXT on the list", 0, 0, [&] { setText(Control("Combo6"), L"1000"); }, L"1.8"},
+      {"an item set from outside", 0, 0, [&] { setText(field, L"4.5"); }, L"4.5"},
+      {"EM_REPLACESEL on the point", 1, 2,
+       [&] { SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"")); }, L"1.8"},
+      {"WM_CLEAR on the point", 1, 2, [&] { SendMessageW(field, WM_CLEAR, 0, 0); }, L""},
+      {"WM_CLEAR without a selection", 1, 1, [&] { SendMessageW(field, WM_CLEAR, 0, 0); }, L"1.8"},
+      {"WM_CUT on the first digit", 0, 1, [&] { SendMessageW(field, WM_CUT, 0, 0); }, L""},
+      {"Delete on the point", 1, 2, [&] { Press(VK_DELETE, true); }, L""},
+      {"Delete without a selection", 3, 3, [&] { Press(VK_DELETE, true); }, L"1.8"},
+      {"Shift+Delete on the last digit", 2, 3, [&] { Press(VK_DELETE, true, {VK_SHIFT}); }, L""},
+      {"Ctrl+V", 0, 3, [&] { Press('V', false, {VK_CONTROL}); }, L"1.8"},
+  };
+  ASSERT_TRUE(PutOnClipboard(L"4"));
+  for (const ListRoute& r : routes) {
+    Choose("Combo6", L"1.8");
+    select(field, r.selectionStart, r.selectionEnd);
+    r.change();
+    Settle();
+    EXPECT_EQ(Text("Combo6"), r.shown) << r.route;
+  }
+
+  struct BoxRoute {
+    const wchar_t* put;
+    const wchar_t* held;
+  };
+  const BoxRoute boxRoutes[] = {
+      {L"1\uFF16", L"16"},     {L"1\u00A02", L"1 2"},           {L"\u22123", L"-3"},
+      {L"2,5", L"2.5"},        {L"\U0001D7D0", L"2"},           {L"\u0664\u202F", L"4 "},
+      {L"12345678", L"12345"}, {L"\uFF12\uFF0C\uFF15", L"2.5"}, {L"3m", L"3m"},
+  };
+  for (const BoxRoute& r : boxRoutes) {
+    setText(Control("Text1"), r.put);  // as an assistive tool does
+    EXPECT_EQ(Text("Text1"), r.held) << Utf8(r.put) << " set";
+    setText(Control("Text2"), L"");
+    ASSERT_TRUE(PutOnClipboard(r.put));
+    SendMessageW(Control("Text2"), WM_PASTE, 0, 0);
+    EXPECT_EQ(Text("Text2"), r.held) << Utf8(r.put) << " pasted";
+  }
+
+  // Inputs put there by these routes, then OK: the labels are the core's results for what the
+  // controls show.
+  setText(Control("Text1"), L"1\uFF16");
+  setText(Control("Text2"), L"\u0664");
+  Choose("Combo1", L"2");
+  setText(Field("Combo3"), L"HD");
+  Choose("Combo5", L"64");
+  setText(Field("Combo5"), L"1000");
+  Choose("Combo6", L"2");
+  setText(field, L"Hello");
+  EXPECT_TRUE(ClickAndAnswer("Command1").empty());
+  const blend::InputTexts texts{Utf8(Text("Text1")),  Utf8(Text("Text2")),  Utf8(Text("Combo1")),
+                                Utf8(Text("Combo3")), Utf8(Text("Combo5")), Utf8(Text("Combo6"))};
+  EXPECT_EQ(texts.screenWidth + " " + texts.screenHeight + " " + texts.matrix + " " +
+                texts.overlapPixels + " " + texts.throwRatio,
+            "16 4 HD 64 2");
+  CoreDisplay core;
+  wchar_t separator[8] = L".";
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+  blend::Calculate(blend::ReadBlendInputs(texts), core, {Utf8(separator)});
+  for (const ui::layout::ResultBinding& binding : ui::layout::ResultBindings()) {
+    EXPECT_EQ(Utf8(Text(binding.valueLabel.Name())), core.ReadShown(binding.id))
+        << binding.valueLabel.Name();
   }
 }
 

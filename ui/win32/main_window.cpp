@@ -204,7 +204,9 @@ void MainWindow::GuardInputs() {
         GuardDimensionBox(controls_.at(i));
         break;
       case Kind::ComboBox:
-        GuardList(controls_.at(i));
+        for (const layout::ComboList& list : layout::ComboLists()) {
+          if (list.combo.index == i) GuardList(controls_.at(i), list);
+        }
         break;
       case Kind::Button:
         PressOnEnter(controls_.at(i));
