@@ -297,11 +297,22 @@ void MainWindow::Place(UINT dpi) {
     if (row.kind == Kind::ComboBox) FitClosedList(control, height);
   }
   ShowBanners();
-  const RECT frame = FrameAround(
-      {painter_.Scaled(layout::kClientWidthTwips), painter_.Scaled(layout::kClientHeightTwips)},
-      dpi);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  const SIZE client{painter_.Scaled(layout::kClientWidthTwips),
+                    painter_.Scaled(layout::kClientHeightTwips)};
+  const RECT frame = FrameAround(client, dpi);
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may be drawn at another dpi than the window's (wine keeps the system's): the client
+  // area keeps its size whatever the frame takes.
+  RECT got;
+  GetClientRect(window_, &got);
+  if (got.right != client.cx || got.bottom != client.cy) {
+    size.cx += client.cx - got.right;
+    size.cy += client.cy - got.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   InvalidateRect(window_, nullptr, TRUE);
 }
 
