@@ -538,7 +538,7 @@ class NativeWindow : public testing::Test {
 
   // Real keys, through Windows' input queue to the window that has the focus: `key` with the
   // modifiers held, to the main window unless a box of it is in front.
-  void Press(WORD key, bool extended = false, std::vector<WORD> held = {}) const {
+  void Press(WORD key, bool extended = false, const std::vector<WORD>& held = {}) const {
     if (!OpenBox()) SetForegroundWindow(window_);
     std::vector<INPUT> input;
     auto add = [&](WORD vk, DWORD flags) {
@@ -759,15 +759,17 @@ TEST_F(NativeWindow, ScreenReaderHearsNamesUnitsAndTheSummary) {
   UnhookWinEvent(hook);
 }
 
-// At 144 and 192 dpi the window is the description scaled: its client size, every control at its
-// place (the lists by their closed boxes), text as much larger as the boxes and as bold, the
-// banners scaled; at 192 dpi on this 1920 x 1200 screen, the largest scale that fits the work area.
-// At 96 and 144 dpi the window looks as designed.
+// At 120, 144 and 192 dpi, and after a change of dpi, the window is the description scaled: its
+// client size, every control at its place (the lists by their closed boxes), text as much larger
+// as the boxes and as bold, the banners scaled; at 192 dpi on this 1920 x 1200 screen, the
+// largest scale that fits the work area. At 96 and 144 dpi the window looks as designed.
 TEST_F(NativeWindow, ScalesWithTheDpi) {
-  const std::vector<std::wstring> example = {L"6", L"2", L"2", L"XGA", L"128", L"1.8"};
   const char* texts[] = {"Ecran", "Largeur", "Label2", "Label43", "Nom", "Command1"};
   auto run = [&] {
-    Enter(example);
+    for (const char* box : {"Text1", "Text2"}) {
+      SendMessageW(Control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    }
+    Enter({L"6", L"2", L"2", L"XGA", L"128", L"1.8"});
     EXPECT_TRUE(ClickAndAnswer("Command1").empty());
     SetForegroundWindow(window_);
     Settle();
@@ -785,34 +787,15 @@ TEST_F(NativeWindow, ScalesWithTheDpi) {
   ExpectLooksAsDesigned(atDesign, L"window-96.png");
   std::map<std::string, Ink> designed;
   for (const char* name : texts) designed[name] = InkIn(atDesign, box(name));
-  Stop();
 
-  for (const DWORD dpi : {144, 192}) {
-    SCOPED_TRACE(dpi);
-    Start(dpi);
-    ASSERT_NE(window_, nullptr);
-    RECT client, frame, work;
+  // The window at the scale it is drawn at, against its design.
+  auto expectScaled = [&](const wchar_t* designedPicture) {
+    RECT client;
     GetClientRect(window_, &client);
-    GetWindowRect(window_, &frame);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    if (dpi == 144) {
-      EXPECT_EQ(scale_, 144);
-      EXPECT_EQ(client.right, 1407);
-      EXPECT_EQ(client.bottom, 879);
-    } else {
-      // The largest scale at which the frame fits the work area.
-      const int extraHeight = (frame.bottom - frame.top) - client.bottom;
-      EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
-      EXPECT_GT(
-          MulDiv(ui::layout::Pixels(ui::layout::kClientHeightTwips), scale_ + 1, 96) + extraHeight,
-          work.bottom - work.top);
-      EXPECT_LT(scale_, 192);
-    }
     EXPECT_EQ(client.right, Scaled(ui::layout::kClientWidthTwips));
     EXPECT_EQ(client.bottom, Scaled(ui::layout::kClientHeightTwips));
-
     const Picture grab = run();
-    if (dpi == 144) ExpectLooksAsDesigned(grab, L"window-144.png");
+    if (designedPicture != nullptr) ExpectLooksAsDesigned(grab, designedPicture);
     const double scale = scale_ / 96.0;
     for (const char* name : texts) {
       const Ink ink = InkIn(grab, box(name));
@@ -825,6 +808,49 @@ TEST_F(NativeWindow, ScalesWithTheDpi) {
         InkIn(grab, pictureBox, grab.At(pictureBox.right - 1, pictureBox.bottom - 1));
     EXPECT_EQ(banner.bounds.right - banner.bounds.left, MulDiv(250, scale_, 96));
     EXPECT_EQ(banner.bounds.bottom - banner.bounds.top, MulDiv(90, scale_, 96));
+  };
+
+  {
+    // Moved to a 144 dpi monitor. Windows' suggested rectangle cannot cross processes; the window
+    // sizes itself from its client area anyway.
+    SCOPED_TRACE("WM_DPICHANGED to 144");
+    DWORD_PTR ignored = 0;
+    const LRESULT sent = SendMessageTimeoutW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), 0,
+                                             SMTO_BLOCK, 10000, &ignored);
+    ASSERT_NE(sent, 0) << GetLastError();
+    RECT client{};
+    ASSERT_TRUE(WaitFor([&] {
+      GetClientRect(window_, &client);
+      return client.right == 1407 && client.bottom == 879;
+    })) << client.right
+        << "x" << client.bottom << " sent " << ignored;
+    scale_ = 144;
+    controls_.clear();
+    FindControlsByPosition();
+    expectScaled(nullptr);
+  }
+  Stop();
+
+  for (const DWORD dpi : {120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    Start(dpi);
+    ASSERT_NE(window_, nullptr);
+    if (dpi == 192) {
+      // The largest scale at which the frame fits the work area.
+      RECT client, frame, work;
+      GetClientRect(window_, &client);
+      GetWindowRect(window_, &frame);
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+      const int extraHeight = (frame.bottom - frame.top) - client.bottom;
+      EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
+      EXPECT_GT(
+          MulDiv(ui::layout::Pixels(ui::layout::kClientHeightTwips), scale_ + 1, 96) + extraHeight,
+          work.bottom - work.top);
+      EXPECT_LT(scale_, 192);
+    } else {
+      EXPECT_EQ(scale_, static_cast<int>(dpi));
+    }
+    expectScaled(dpi == 144 ? L"window-144.png" : nullptr);
     Stop();
   }
 }
@@ -875,6 +901,31 @@ TEST_F(NativeWindow, EveryRouteLeavesTheInputsShowingWhatIsRead) {
     Settle();
     EXPECT_EQ(Text("Combo6"), r.shown) << r.route;
   }
+
+  // The chosen item is highlighted while the list has the focus, and not once it has left.
+  auto highlighted = [&] {
+    RECT box;
+    GetWindowRect(Control("Combo6"), &box);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
+    const Picture grab = Grab(window_);
+    const std::uint32_t highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const std::uint32_t shown =
+        ((highlight & 0xFF) << 16) | (highlight & 0xFF00) | ((highlight >> 16) & 0xFF);
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+      for (int x = box.left; x < box.right; ++x) count += grab.At(x, y) == shown ? 1 : 0;
+    }
+    return count;
+  };
+  Choose("Combo6", L"1.8");
+  Press(VK_DOWN, true);
+  ASSERT_TRUE(WaitFor([&] { return Text("Combo6") == L"2"; }));
+  Settle();
+  EXPECT_GT(highlighted(), 0);
+  Press(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focused() == "Text1"; })) << Focused();
+  Settle();
+  EXPECT_EQ(highlighted(), 0);
 
   struct BoxRoute {
     const wchar_t* put;
