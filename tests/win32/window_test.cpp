@@ -4,16 +4,25 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <oleacc.h>
+#include <wincodec.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "calc/blend.h"
 #include "ui/description/layout.h"
+#include "ui/description/spoken.h"
 #include "ui/description/texts.h"
 
 namespace {
@@ -30,6 +39,14 @@ std::wstring Wide(std::string_view utf8) {
   return wide;
 }
 
+std::string Utf8(std::wstring_view wide) {
+  std::string utf8(wide.size() * 3, '\0');
+  utf8.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
+                          static_cast<int>(utf8.size()), nullptr, nullptr)));
+  return utf8;
+}
+
 std::wstring TextOf(HWND window) {
   wchar_t text[256] = {};
   SendMessageTimeoutW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
@@ -37,14 +54,79 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
+// The messages of this thread, which bring it the window's events.
+void Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+// Half a second for the window to finish what it does, its events delivered meanwhile.
+void Settle() {
+  for (int i = 0; i < 25; ++i) {
+    Pump();
+    std::this_thread::sleep_for(20ms);
+  }
+}
+
 // Polls `ready` until it holds, or for ten seconds.
 template <typename Ready>
 bool WaitFor(Ready ready) {
   for (auto waited = 0ms; waited < 10s; waited += 20ms) {
+    Pump();
     if (ready()) return true;
     std::this_thread::sleep_for(20ms);
   }
   return ready();
+}
+
+// What a screen reader hears of a window through MSAA: the name and description of its client.
+struct Heard {
+  std::wstring name, description;
+  bool invisible = false;
+};
+Heard HeardOf(IAccessible* accessible, const VARIANT& child) {
+  Heard heard;
+  BSTR text = nullptr;
+  if (accessible->get_accName(child, &text) == S_OK && text != nullptr) heard.name = text;
+  SysFreeString(text);
+  text = nullptr;
+  if (accessible->get_accDescription(child, &text) == S_OK && text != nullptr) {
+    heard.description = text;
+  }
+  SysFreeString(text);
+  VARIANT state{};
+  if (SUCCEEDED(accessible->get_accState(child, &state)) && state.vt == VT_I4) {
+    heard.invisible = (state.lVal & STATE_SYSTEM_INVISIBLE) != 0;
+  }
+  return heard;
+}
+Heard HeardOf(HWND window) {
+  IAccessible* accessible = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&accessible)))) {
+    return {L"(no accessible object)", {}};
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  Heard heard = HeardOf(accessible, self);
+  accessible->Release();
+  return heard;
+}
+
+// The names of the objects on which the program raised EVENT_OBJECT_LIVEREGIONCHANGED, read when
+// the event comes, as a screen reader reads them.
+std::vector<std::wstring> liveRegionNames;
+void CALLBACK NoteLiveRegion(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                             DWORD) {
+  IAccessible* accessible = nullptr;
+  VARIANT which{};
+  if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
+                                          static_cast<DWORD>(child), &accessible, &which))) {
+    liveRegionNames.push_back(HeardOf(accessible, which).name);
+    accessible->Release();
+  }
 }
 
 // "0,4" as the user's regional settings write it.
@@ -57,6 +139,33 @@ std::wstring Regional(std::wstring french) {
   return french;
 }
 
+bool PutOnClipboard(std::wstring_view text) {
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  std::memcpy(GlobalLock(data), text.data(), text.size() * sizeof(wchar_t));
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+  return true;
+}
+
+// The results the core shows for six input texts, in the order of the result bindings; empty
+// when the calculation fails.
+class CoreDisplay : public blend::Display {
+ public:
+  void Show(blend::ResultId id, const std::string& text) override { shown_[id] = text; }
+  void WarnTallerThanWide() override {}
+  std::string ReadShown(blend::ResultId id) const override {
+    const auto found = shown_.find(id);
+    return found == shown_.end() ? std::string() : found->second;
+  }
+
+ private:
+  std::map<blend::ResultId, std::string> shown_;
+};
+
 BOOL CALLBACK NoteChild(HWND child, LPARAM found) {
   reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
   return TRUE;
@@ -67,9 +176,205 @@ struct Box {
   int buttons = 0;
 };
 
+// Pixels as the screen shows them: top-down rows of 0x00RRGGBB.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<std::uint32_t> pixels;
+  std::uint32_t At(int x, int y) const {
+    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                  static_cast<std::size_t>(x)];
+  }
+};
+
+// The client area of `window` as the screen shows it.
+Picture Grab(HWND window) {
+  RECT client;
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  Picture grab{client.right, client.bottom, {}};
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, grab.width, -grab.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, grab.width, grab.height, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const std::uint32_t*>(bits);
+  grab.pixels.assign(first, first + static_cast<std::size_t>(grab.width) * grab.height);
+  for (std::uint32_t& pixel : grab.pixels) pixel &= 0xFFFFFF;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return grab;
+}
+
+// A picture read from or written to a PNG file by the Windows Imaging Component.
+template <typename T>
+struct Com {
+  T* p = nullptr;
+  Com() = default;
+  Com(const Com&) = delete;
+  Com& operator=(const Com&) = delete;
+  ~Com() {
+    if (p != nullptr) p->Release();
+  }
+  T** operator&() { return &p; }  // NOLINT(google-runtime-operator): the COM out-parameter
+  T* operator->() const { return p; }
+};
+
+std::optional<Picture> ReadPng(const std::wstring& path) {
+  Com<IWICImagingFactory> factory;
+  Com<IWICBitmapDecoder> decoder;
+  Com<IWICBitmapFrameDecode> frame;
+  Com<IWICFormatConverter> converter;
+  UINT width = 0, height = 0;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_PPV_ARGS(&factory))) ||
+      FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand, &decoder)) ||
+      FAILED(decoder->GetFrame(0, &frame)) || FAILED(factory->CreateFormatConverter(&converter)) ||
+      FAILED(converter->Initialize(frame.p, GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone,
+                                   nullptr, 0, WICBitmapPaletteTypeCustom)) ||
+      FAILED(converter->GetSize(&width, &height))) {
+    return std::nullopt;
+  }
+  Picture picture{static_cast<int>(width), static_cast<int>(height),
+                  std::vector<std::uint32_t>(std::size_t{width} * height)};
+  if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(picture.pixels.size() * 4),
+                                   reinterpret_cast<BYTE*>(picture.pixels.data())))) {
+    return std::nullopt;
+  }
+  for (std::uint32_t& pixel : picture.pixels) pixel &= 0xFFFFFF;
+  return picture;
+}
+
+bool WritePng(const Picture& picture, const std::wstring& path) {
+  Com<IWICImagingFactory> factory;
+  Com<IWICStream> stream;
+  Com<IWICBitmapEncoder> encoder;
+  Com<IWICBitmapFrameEncode> frame;
+  WICPixelFormatGUID format = GUID_WICPixelFormat32bppBGR;
+  std::vector<std::uint32_t> pixels = picture.pixels;
+  return SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_PPV_ARGS(&factory))) &&
+         SUCCEEDED(factory->CreateStream(&stream)) &&
+         SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+         SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+         SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
+         SUCCEEDED(encoder->CreateNewFrame(&frame, nullptr)) &&
+         SUCCEEDED(frame->Initialize(nullptr)) &&
+         SUCCEEDED(
+             frame->SetSize(static_cast<UINT>(picture.width), static_cast<UINT>(picture.height))) &&
+         SUCCEEDED(frame->SetPixelFormat(&format)) &&
+         SUCCEEDED(frame->WritePixels(
+             static_cast<UINT>(picture.height), static_cast<UINT>(picture.width) * 4,
+             static_cast<UINT>(pixels.size() * 4), reinterpret_cast<BYTE*>(pixels.data()))) &&
+         SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+int ChannelDistance(std::uint32_t a, std::uint32_t b) {
+  int distance = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    distance = std::max(distance, std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                                           static_cast<int>((b >> shift) & 0xFF)));
+  }
+  return distance;
+}
+
+// The text drawn in a box: how many rows it spans and how many pixels it inks, counting what
+// stands out clearly from the box's commonest colour.
+struct Ink {
+  int height = 0;
+  int area = 0;
+  RECT bounds{};
+};
+Ink InkIn(const Picture& grab, const RECT& box, std::optional<std::uint32_t> background = {}) {
+  if (!background) {
+    std::map<std::uint32_t, int> counts;
+    for (int y = box.top; y < box.bottom; ++y) {
+      for (int x = box.left; x < box.right; ++x) ++counts[grab.At(x, y)];
+    }
+    background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                   return a.second < b.second;
+                 })->first;
+  }
+  Ink ink;
+  ink.bounds = {box.right, box.bottom, box.left, box.top};
+  for (int y = box.top; y < box.bottom; ++y) {
+    for (int x = box.left; x < box.right; ++x) {
+      if (ChannelDistance(grab.At(x, y), *background) <= 96) continue;
+      ++ink.area;
+      ink.bounds = {std::min<LONG>(ink.bounds.left, x), std::min<LONG>(ink.bounds.top, y),
+                    std::max<LONG>(ink.bounds.right, x + 1),
+                    std::max<LONG>(ink.bounds.bottom, y + 1)};
+    }
+  }
+  ink.height = ink.area == 0 ? 0 : ink.bounds.bottom - ink.bounds.top;
+  return ink;
+}
+
+// The folder of this test program, where the build puts the designed pictures.
+std::wstring ProgramFolder() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring folder(self);
+  folder.resize(folder.find_last_of(L"\\/") + 1);
+  return folder;
+}
+
+// The grab against its designed picture (tests/win32/designed/<name>): at most one pixel in a
+// thousand may differ by more than a faint shade, which leaves room for the regional separator
+// and for small changes of font rendering. A grab that differs is written next to this program,
+// to be looked at and, when it is right, to become the designed picture.
+void ExpectLooksAsDesigned(const Picture& grab, const std::wstring& name) {
+  const std::optional<Picture> designed = ReadPng(ProgramFolder() + L"designed\\" + name);
+  std::size_t differing = grab.pixels.size();
+  if (designed && designed->width == grab.width && designed->height == grab.height) {
+    differing = 0;
+    for (std::size_t i = 0; i < grab.pixels.size(); ++i) {
+      if (ChannelDistance(grab.pixels[i], designed->pixels[i]) > 48) ++differing;
+    }
+  }
+  if (differing * 1000 > grab.pixels.size()) {
+    const std::wstring written = ProgramFolder() + name;
+    WritePng(grab, written);
+    ADD_FAILURE() << Utf8(name) << ": " << differing << " of " << grab.pixels.size()
+                  << " pixels differ from the designed picture" << (designed ? "" : " (none read)")
+                  << "; the grab is " << Utf8(written);
+  }
+}
+
+// The dpi a program started in this prefix gets: LogPixels of the user's desktop settings, which
+// wine reads when a program starts; 0 puts the prefix's own back.
+void SetPrefixDpi(DWORD dpi) {
+  constexpr const wchar_t* kDesktop = L"Control Panel\\Desktop";
+  if (dpi == 0) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kDesktop, L"LogPixels");
+  } else {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+  }
+}
+
 class NativeWindow : public testing::Test {
  protected:
   void SetUp() override {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    Start();
+  }
+
+  void TearDown() override {
+    Stop();
+    SetPrefixDpi(0);
+    CoUninitialize();
+  }
+
+  // Starts the program, at `dpi` when it is given, and finds its controls.
+  void Start(DWORD dpi = 0) {
+    SetPrefixDpi(dpi);
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring program(self);
@@ -81,13 +386,18 @@ class NativeWindow : public testing::Test {
                                nullptr, &startup, &process_))
         << "cannot start the program";
     const std::wstring title = Wide(ui::texts::kWindowTitle);
-    ASSERT_TRUE(WaitFor([&] { return (window_ = FindWindowW(nullptr, title.c_str())) != nullptr; }))
-        << "the window did not open";
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(window_) != FALSE; }));
+    ASSERT_TRUE(WaitFor([&] {
+      window_ = FindWindowW(nullptr, title.c_str());
+      return window_ != nullptr && IsWindowVisible(window_) != FALSE;
+    })) << "the window did not open";
+    RECT client;
+    GetClientRect(window_, &client);
+    scale_ = ui::layout::kDesignDotsPerInch;
+    while (Scaled(ui::layout::kClientWidthTwips) < client.right && scale_ < 480) ++scale_;
     FindControlsByPosition();
   }
 
-  void TearDown() override {
+  void Stop() {
     if (window_ != nullptr) PostMessageW(window_, WM_CLOSE, 0, 0);
     if (process_.hProcess != nullptr) {
       if (WaitForSingleObject(process_.hProcess, 10000) != WAIT_OBJECT_0) {
@@ -97,28 +407,49 @@ class NativeWindow : public testing::Test {
       CloseHandle(process_.hProcess);
       CloseHandle(process_.hThread);
     }
+    process_ = {};
+    window_ = nullptr;
+    controls_.clear();
   }
 
-  // Each control of the description, found where the description puts it (at 96 dpi).
+  // A length of the description, in twips, in pixels at the window's scale.
+  int Scaled(int twips) const {
+    return MulDiv(ui::layout::Pixels(twips), scale_, ui::layout::kDesignDotsPerInch);
+  }
+
+  // Each control of the description, found where the description puts it at the window's scale;
+  // a list by its closed box.
   void FindControlsByPosition() {
     std::vector<HWND> children;
     EnumChildWindows(window_, &NoteChild, reinterpret_cast<LPARAM>(&children));
     for (const ControlRow& row : Controls()) {
-      const int left = ui::layout::Pixels(row.left), top = ui::layout::Pixels(row.top);
+      const RECT wanted{Scaled(row.left), Scaled(row.top), Scaled(row.left) + Scaled(row.width),
+                        Scaled(row.top) + Scaled(row.height)};
       for (HWND child : children) {
         if (GetParent(child) != window_) continue;
         RECT box;
         GetWindowRect(child, &box);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
-        const bool width = box.right - box.left == ui::layout::Pixels(row.width);
-        const bool height = row.kind == ui::layout::Kind::ComboBox ||
-                            box.bottom - box.top == ui::layout::Pixels(row.height);
-        if (box.left == left && box.top == top && width && height) {
+        if (EqualRect(&box, &wanted) != FALSE) {
           controls_[row.name] = child;
           break;
         }
       }
-      EXPECT_EQ(controls_.count(row.name), 1u) << row.name << " is not at its place";
+      if (controls_.count(row.name) == 0) {
+        std::string found;
+        for (HWND child : children) {
+          RECT box;
+          GetWindowRect(child, &box);
+          MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
+          if (box.left == wanted.left && box.top == wanted.top) {
+            found = " but " + std::to_string(box.right - box.left) + "x" +
+                    std::to_string(box.bottom - box.top);
+          }
+        }
+        ADD_FAILURE() << row.name << " is not at its place, " << wanted.right - wanted.left << "x"
+                      << wanted.bottom - wanted.top << " at " << wanted.left << "," << wanted.top
+                      << found;
+      }
     }
   }
 
@@ -205,17 +536,23 @@ class NativeWindow : public testing::Test {
     return shown;
   }
 
-  // Real keys, through Windows' input queue to the window that has the focus.
-  void Press(WORD key, bool extended = false) const {
-    SetForegroundWindow(window_);
-    INPUT input[2] = {};
-    for (INPUT& event : input) {
+  // Real keys, through Windows' input queue to the window that has the focus: `key` with the
+  // modifiers held, to the main window unless a box of it is in front.
+  void Press(WORD key, bool extended = false, const std::vector<WORD>& held = {}) const {
+    if (!OpenBox()) SetForegroundWindow(window_);
+    std::vector<INPUT> input;
+    auto add = [&](WORD vk, DWORD flags) {
+      INPUT event{};
       event.type = INPUT_KEYBOARD;
-      event.ki.wVk = key;
-      event.ki.dwFlags = extended ? KEYEVENTF_EXTENDEDKEY : 0;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+      event.ki.wVk = vk;
+      event.ki.dwFlags = flags;
+      input.push_back(event);
+    };
+    for (WORD modifier : held) add(modifier, 0);
+    add(key, extended ? KEYEVENTF_EXTENDEDKEY : 0);
+    add(key, (extended ? KEYEVENTF_EXTENDEDKEY : 0) | KEYEVENTF_KEYUP);
+    for (WORD modifier : held) add(modifier, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof input[0]);
   }
   std::string Focused() const {
     GUITHREADINFO info{};
@@ -229,6 +566,7 @@ class NativeWindow : public testing::Test {
 
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
+  int scale_ = ui::layout::kDesignDotsPerInch;  // the dpi the window is drawn at
   std::map<std::string, HWND> controls_;
 };
 
@@ -309,14 +647,7 @@ TEST_F(NativeWindow, FiltersKeepTheCommaOutAndTheListsToTheirItems) {
 
   // Pasted: "00" into a list changes nothing; "2,5" into a dimension box arrives with a point.
   for (const wchar_t* pasted : {L"00", L"2,5"}) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const std::size_t bytes = (std::wstring(pasted).size() + 1) * sizeof(wchar_t);
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(GlobalLock(data), pasted, bytes);
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
+    ASSERT_TRUE(PutOnClipboard(pasted));
     SendMessageW(Field("Combo5"), WM_PASTE, 0, 0);
     EXPECT_EQ(Text("Combo5"), L"128");
   }
@@ -340,7 +671,9 @@ TEST_F(NativeWindow, TabTakesTheFocusInOrderAndEnterPressesOk) {
 
   Enter({L"6", L"2", L"2", L"XGA", L"128", L"1.8"});
   while (Focused() != "Command1" && visited.size() < 40) {
-    Press(VK_TAB);
+    const std::string before = Focused();
+    Press(VK_TAB);  // one at a time: a Tab pressed before the last one arrived would go past OK
+    WaitFor([&] { return Focused() != before; });
     visited.push_back(Focused());
   }
   Press(VK_RETURN);
@@ -348,6 +681,294 @@ TEST_F(NativeWindow, TabTakesTheFocusInOrderAndEnterPressesOk) {
   SendMessageW(Control("Label32"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
   Press(VK_RETURN, true);  // keypad Enter
   EXPECT_TRUE(WaitFor([&] { return Text("Label32") == Regional(L"7,66"); }));
+}
+
+// The keyboard user's focus survives a box and a minimise: Enter on OK opens the failure box,
+// Enter closes it, and the focus is back on OK; Shift+Tab then moves on from there.
+TEST_F(NativeWindow, FocusComesBackAfterABoxAndAfterMinimising) {
+  ASSERT_TRUE(WaitFor([&] { return Focused() == "Text1"; })) << Focused();
+  Press(VK_TAB);
+  Press(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
+  Press(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return OpenBox().has_value(); })) << "no failure box";
+  Press(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return !OpenBox().has_value(); })) << "Enter did not close the box";
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
+  Press(VK_TAB, false, {VK_SHIFT});
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Text2"; })) << Focused();
+
+  ShowWindow(window_, SW_MINIMIZE);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(window_) != FALSE; }));
+  ShowWindow(window_, SW_RESTORE);
+  SetForegroundWindow(window_);
+  ASSERT_TRUE(WaitFor([&] { return IsIconic(window_) == FALSE; }));
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Text2"; })) << Focused();
+  Press(VK_TAB);
+  EXPECT_TRUE(WaitFor([&] { return Focused() == "Command1"; })) << Focused();
+}
+
+// A screen reader names every input by its caption and its unit, every result by its caption,
+// value and unit in words, the banners by what they show, and hears the summary once after each
+// OK that does not end in the failure box.
+TEST_F(NativeWindow, ScreenReaderHearsNamesUnitsAndTheSummary) {
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                      &NoteLiveRegion, process_.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_NE(hook, nullptr);
+  liveRegionNames.clear();
+  Enter({L"6", L"2", L"2", L"XGA", L"128", L"1.8"});
+  EXPECT_TRUE(ClickAndAnswer("Command1").empty());
+  const std::string summary =
+      ui::spoken::Summary([&](std::size_t label) { return Utf8(Text(Controls()[label].name)); });
+  EXPECT_TRUE(WaitFor([&] { return !liveRegionNames.empty(); })) << "no live region changed";
+  EXPECT_EQ(liveRegionNames, std::vector<std::wstring>{Wide(summary)});
+
+  struct Case {
+    const char* control;
+    std::wstring name, description;
+    bool invisible = false;
+  };
+  const Case cases[] = {
+      {"Text1", L"Largeur totale", L"en mètres"},
+      {"Text2", L"Hauteur totale", L"en mètres"},
+      {"Combo1", L"Nombre de projecteurs", L""},
+      {"Combo5", L"Recouvrement", L"en pixels"},
+      {"Label2", L"Surface écran : 12 mètres carrés", L"Surface écran, mètres carrés"},
+      {"Label32", L"Recul totale utile : " + Regional(L"7,66") + L" mètres",
+       L"Recul totale utile, mètres"},
+      {"Label42_0", L"mètres carrés", L""},
+      {"Label43", L"", L"", true},
+      {"Picture1", L"Bannière SOLVANIX : un projecteur et son faisceau", L""},
+      {"Picture2", L"Bannière SOLVANIX : un projecteur et son faisceau, en miroir", L""},
+  };
+  for (const Case& c : cases) {
+    const Heard heard = HeardOf(Control(c.control));
+    EXPECT_EQ(heard.name, c.name) << c.control;
+    EXPECT_EQ(heard.description, c.description) << c.control;
+    EXPECT_EQ(heard.invisible, c.invisible) << c.control;
+  }
+  // The list's edit field, where its focus is, is the list to a screen reader.
+  EXPECT_EQ(HeardOf(Field("Combo5")).name, L"Recouvrement");
+
+  // A failing run says nothing.
+  SendMessageW(Control("Text2"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+  EXPECT_EQ(ClickAndAnswer("Command1").size(), 1u);
+  Settle();
+  EXPECT_EQ(liveRegionNames.size(), 1u);
+  UnhookWinEvent(hook);
+}
+
+// At 120, 144 and 192 dpi, and after a change of dpi, the window is the description scaled: its
+// client size, every control at its place (the lists by their closed boxes), text as much larger
+// as the boxes and as bold, the banners scaled; at 192 dpi on this 1920 x 1200 screen, the
+// largest scale that fits the work area. At 96 and 144 dpi the window looks as designed.
+TEST_F(NativeWindow, ScalesWithTheDpi) {
+  const char* texts[] = {"Ecran", "Largeur", "Label2", "Label43", "Nom", "Command1"};
+  auto run = [&] {
+    for (const char* box : {"Text1", "Text2"}) {
+      SendMessageW(Control(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    }
+    Enter({L"6", L"2", L"2", L"XGA", L"128", L"1.8"});
+    EXPECT_TRUE(ClickAndAnswer("Command1").empty());
+    SetForegroundWindow(window_);
+    Settle();
+    return Grab(window_);
+  };
+  // A control's box; the button's without its bevel and focus dots, which stay one pixel thin.
+  auto box = [&](const char* name) {
+    const ControlRow& row = Controls()[ui::layout::IndexOf(name)];
+    RECT box{Scaled(row.left), Scaled(row.top), Scaled(row.left) + Scaled(row.width),
+             Scaled(row.top) + Scaled(row.height)};
+    if (row.kind == ui::layout::Kind::Button) InflateRect(&box, -5, -5);
+    return box;
+  };
+  const Picture atDesign = run();
+  ExpectLooksAsDesigned(atDesign, L"window-96.png");
+  std::map<std::string, Ink> designed;
+  for (const char* name : texts) designed[name] = InkIn(atDesign, box(name));
+
+  // The window at the scale it is drawn at, against its design.
+  auto expectScaled = [&](const wchar_t* designedPicture) {
+    RECT client;
+    GetClientRect(window_, &client);
+    EXPECT_EQ(client.right, Scaled(ui::layout::kClientWidthTwips));
+    EXPECT_EQ(client.bottom, Scaled(ui::layout::kClientHeightTwips));
+    const Picture grab = run();
+    if (designedPicture != nullptr) ExpectLooksAsDesigned(grab, designedPicture);
+    const double scale = scale_ / 96.0;
+    for (const char* name : texts) {
+      const Ink ink = InkIn(grab, box(name));
+      const Ink& at96 = designed[name];
+      EXPECT_NEAR(ink.height, at96.height * scale, 1 + 0.08 * at96.height * scale) << name;
+      EXPECT_NEAR(ink.area, at96.area * scale * scale, 0.2 * at96.area * scale * scale) << name;
+    }
+    const RECT pictureBox = box("Picture1");
+    const Ink banner =
+        InkIn(grab, pictureBox, grab.At(pictureBox.right - 1, pictureBox.bottom - 1));
+    EXPECT_EQ(banner.bounds.right - banner.bounds.left, MulDiv(250, scale_, 96));
+    EXPECT_EQ(banner.bounds.bottom - banner.bounds.top, MulDiv(90, scale_, 96));
+  };
+
+  {
+    // Moved to a 144 dpi monitor. Windows' suggested rectangle cannot cross processes; the window
+    // sizes itself from its client area anyway.
+    SCOPED_TRACE("WM_DPICHANGED to 144");
+    DWORD_PTR ignored = 0;
+    const LRESULT sent = SendMessageTimeoutW(window_, WM_DPICHANGED, MAKEWPARAM(144, 144), 0,
+                                             SMTO_BLOCK, 10000, &ignored);
+    ASSERT_NE(sent, 0) << GetLastError();
+    RECT client{};
+    ASSERT_TRUE(WaitFor([&] {
+      GetClientRect(window_, &client);
+      return client.right == 1407 && client.bottom == 879;
+    })) << client.right
+        << "x" << client.bottom << " sent " << ignored;
+    scale_ = 144;
+    controls_.clear();
+    FindControlsByPosition();
+    expectScaled(nullptr);
+  }
+  Stop();
+
+  for (const DWORD dpi : {120, 144, 192}) {
+    SCOPED_TRACE(dpi);
+    Start(dpi);
+    ASSERT_NE(window_, nullptr);
+    if (dpi == 192) {
+      // The largest scale at which the frame fits the work area.
+      RECT client, frame, work;
+      GetClientRect(window_, &client);
+      GetWindowRect(window_, &frame);
+      SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+      const int extraHeight = (frame.bottom - frame.top) - client.bottom;
+      EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
+      EXPECT_GT(
+          MulDiv(ui::layout::Pixels(ui::layout::kClientHeightTwips), scale_ + 1, 96) + extraHeight,
+          work.bottom - work.top);
+      EXPECT_LT(scale_, 192);
+    } else {
+      EXPECT_EQ(scale_, static_cast<int>(dpi));
+    }
+    expectScaled(dpi == 144 ? L"window-144.png" : nullptr);
+    Stop();
+  }
+}
+
+// Whatever changes a list's field, it shows one of its items or nothing; whatever puts text into a
+// dimension box, it holds what the input rule reads, as it looks. OK then shows what the core
+// computes from what the controls show.
+TEST_F(NativeWindow, EveryRouteLeavesTheInputsShowingWhatIsRead) {
+  auto setText = [](HWND control, const wchar_t* text) {
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  };
+  auto select = [](HWND field, int start, int end) {
+    SendMessageW(field, EM_SETSEL, static_cast<WPARAM>(start), end);
+  };
+  // The throw-ratio list with the user's focus, so that real keys reach it.
+  while (Focused() != "Combo6" && Focused() != "?") {
+    const std::string before = Focused();
+    Press(VK_TAB);
+    if (!WaitFor([&] { return Focused() != before; })) break;
+  }
+  ASSERT_EQ(Focused(), "Combo6");
+  HWND field = Field("Combo6");
+  struct ListRoute {
+    const char* route;
+    int selectionStart, selectionEnd;  // in "1.8"
+    std::function<void()> change;
+    std::wstring shown;
+  };
+  const ListRoute routes[] = {
+      {"WM_SETTEXT on the field", 0, 0, [&] { setText(field, L"77"); }, L"1.8"},
+      {"WM_SETTEXT on the list", 0, 0, [&] { setText(Control("Combo6"), L"1000"); }, L"1.8"},
+      {"an item set from outside", 0, 0, [&] { setText(field, L"4.5"); }, L"4.5"},
+      {"EM_REPLACESEL on the point", 1, 2,
+       [&] { SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"")); }, L"1.8"},
+      {"WM_CLEAR on the point", 1, 2, [&] { SendMessageW(field, WM_CLEAR, 0, 0); }, L""},
+      {"WM_CLEAR without a selection", 1, 1, [&] { SendMessageW(field, WM_CLEAR, 0, 0); }, L"1.8"},
+      {"WM_CUT on the first digit", 0, 1, [&] { SendMessageW(field, WM_CUT, 0, 0); }, L""},
+      {"Delete on the point", 1, 2, [&] { Press(VK_DELETE, true); }, L""},
+      {"Delete without a selection", 3, 3, [&] { Press(VK_DELETE, true); }, L"1.8"},
+      {"Shift+Delete on the last digit", 2, 3, [&] { Press(VK_DELETE, true, {VK_SHIFT}); }, L""},
+      {"Ctrl+V", 0, 3, [&] { Press('V', false, {VK_CONTROL}); }, L"1.8"},
+  };
+  ASSERT_TRUE(PutOnClipboard(L"4"));
+  for (const ListRoute& r : routes) {
+    Choose("Combo6", L"1.8");
+    select(field, r.selectionStart, r.selectionEnd);
+    r.change();
+    Settle();
+    EXPECT_EQ(Text("Combo6"), r.shown) << r.route;
+  }
+
+  // The chosen item is highlighted while the list has the focus, and not once it has left.
+  auto highlighted = [&] {
+    RECT box;
+    GetWindowRect(Control("Combo6"), &box);
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&box), 2);
+    const Picture grab = Grab(window_);
+    const std::uint32_t highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const std::uint32_t shown =
+        ((highlight & 0xFF) << 16) | (highlight & 0xFF00) | ((highlight >> 16) & 0xFF);
+    int count = 0;
+    for (int y = box.top; y < box.bottom; ++y) {
+      for (int x = box.left; x < box.right; ++x) count += grab.At(x, y) == shown ? 1 : 0;
+    }
+    return count;
+  };
+  Choose("Combo6", L"1.8");
+  Press(VK_DOWN, true);
+  ASSERT_TRUE(WaitFor([&] { return Text("Combo6") == L"2"; }));
+  Settle();
+  EXPECT_GT(highlighted(), 0);
+  Press(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return Focused() == "Text1"; })) << Focused();
+  Settle();
+  EXPECT_EQ(highlighted(), 0);
+
+  struct BoxRoute {
+    const wchar_t* put;
+    const wchar_t* held;
+  };
+  const BoxRoute boxRoutes[] = {
+      {L"1\uFF16", L"16"},     {L"1\u00A02", L"1 2"},           {L"\u22123", L"-3"},
+      {L"2,5", L"2.5"},        {L"\U0001D7D0", L"2"},           {L"\u0664\u202F", L"4 "},
+      {L"12345678", L"12345"}, {L"\uFF12\uFF0C\uFF15", L"2.5"}, {L"3m", L"3m"},
+  };
+  for (const BoxRoute& r : boxRoutes) {
+    setText(Control("Text1"), r.put);  // as an assistive tool does
+    EXPECT_EQ(Text("Text1"), r.held) << Utf8(r.put) << " set";
+    setText(Control("Text2"), L"");
+    ASSERT_TRUE(PutOnClipboard(r.put));
+    SendMessageW(Control("Text2"), WM_PASTE, 0, 0);
+    EXPECT_EQ(Text("Text2"), r.held) << Utf8(r.put) << " pasted";
+  }
+
+  // Inputs put there by these routes, then OK: the labels are the core's results for what the
+  // controls show.
+  setText(Control("Text1"), L"1\uFF16");
+  setText(Control("Text2"), L"\u0664");
+  Choose("Combo1", L"2");
+  setText(Field("Combo3"), L"HD");
+  Choose("Combo5", L"64");
+  setText(Field("Combo5"), L"1000");
+  Choose("Combo6", L"2");
+  setText(field, L"Hello");
+  EXPECT_TRUE(ClickAndAnswer("Command1").empty());
+  const blend::InputTexts texts{Utf8(Text("Text1")),  Utf8(Text("Text2")),  Utf8(Text("Combo1")),
+                                Utf8(Text("Combo3")), Utf8(Text("Combo5")), Utf8(Text("Combo6"))};
+  EXPECT_EQ(texts.screenWidth + " " + texts.screenHeight + " " + texts.matrix + " " +
+                texts.overlapPixels + " " + texts.throwRatio,
+            "16 4 HD 64 2");
+  CoreDisplay core;
+  wchar_t separator[8] = L".";
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+  blend::Calculate(blend::ReadBlendInputs(texts), core, {Utf8(separator)});
+  for (const ui::layout::ResultBinding& binding : ui::layout::ResultBindings()) {
+    EXPECT_EQ(Utf8(Text(binding.valueLabel.Name())), core.ReadShown(binding.id))
+        << binding.valueLabel.Name();
+  }
 }
 
 }  // namespace

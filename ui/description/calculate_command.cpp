@@ -40,8 +40,7 @@ void RunCalculateCommand(CommandWindow& window) {
     window.ShowMessage(texts::kCalculationFailure);
     return;
   }
-  window.Announce(spoken::Summary([&](std::size_t label) { return window.LabelText(label); },
-                                  window.Regional()));
+  window.Announce(spoken::Summary([&](std::size_t label) { return window.LabelText(label); }));
 }
 
 }  // namespace ui

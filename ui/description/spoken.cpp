@@ -1,11 +1,10 @@
 #include "ui/description/spoken.h"
 
 #include <algorithm>
-#include <cmath>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
-#include "calc/blend.h"
 #include "ui/description/layout.h"
 #include "ui/description/texts.h"
 
@@ -23,17 +22,22 @@ std::string UnitWords(const layout::ResultBinding& binding) {
   return binding.unitLabel.Exists() ? binding.unitLabel.Row().spokenName : "";
 }
 
-// The unit after `value` as French says it: singular below 2 ("1,5 mètre"), plural from 2 on.
-std::string UnitAfter(const layout::ResultBinding& binding, const std::string& value,
-                      const blend::RegionalFormat& format) {
-  std::string unit = UnitWords(binding);
-  double number = 2;
-  try {
-    number = blend::ReadDisplayedNumber(value, format);
-  } catch (const blend::CalculationFailure&) {
-    return unit;  // not a number: as the label names it
+// Whether a shown value is below 2 in size, read from its text whatever its decimal separator:
+// "0,4", "-1.5" and "1E-05" are, "2", "12" and "1E+15" are not.
+bool BelowTwo(std::string_view shown) {
+  if (!shown.empty() && shown.front() == '-') shown.remove_prefix(1);
+  if (const std::size_t e = shown.find('E'); e != std::string_view::npos) {
+    return e + 1 < shown.size() && shown[e + 1] == '-';
   }
-  if (!(std::fabs(number) < 2)) return unit;
+  const std::size_t whole = shown.find_first_not_of("0123456789");
+  const std::string_view digits = shown.substr(0, whole);
+  return digits == "0" || digits == "1";
+}
+
+// The unit after a value as French says it: singular below 2 ("1,5 mètre"), plural from 2 on.
+std::string UnitAfter(const layout::ResultBinding& binding, const std::string& valueText) {
+  std::string unit = UnitWords(binding);
+  if (!BelowTwo(valueText)) return unit;
   for (const layout::UnitWords& words : layout::kUnitWords) {
     if (unit == words.plural) return words.singular;
   }
@@ -55,6 +59,14 @@ std::vector<const layout::ResultBinding*> InScreenOrder() {
   return order;
 }
 
+// "Surface écran : 12 mètres carrés".
+std::string Said(const layout::ResultBinding& binding, const std::string& captionText,
+                 const std::string& valueText) {
+  std::string said = Caption(binding.captionLabel.index, captionText) + " : " + valueText;
+  if (const std::string unit = UnitAfter(binding, valueText); !unit.empty()) said += " " + unit;
+  return said;
+}
+
 }  // namespace
 
 std::string Caption(std::size_t label, const std::string& shownText) {
@@ -65,21 +77,24 @@ std::string Caption(std::size_t label, const std::string& shownText) {
   return text;
 }
 
-std::string Summary(const std::function<std::string(std::size_t label)>& shownText,
-                    const blend::RegionalFormat& format) {
+std::string Summary(const std::function<std::string(std::size_t label)>& shownText) {
   std::string summary = texts::kCalculationDone;
   const char* separator = " ";
   for (const layout::ResultBinding* binding : InScreenOrder()) {
     const std::size_t caption = binding->captionLabel.index;
-    const std::string value = shownText(binding->valueLabel.index);
     summary += separator;
-    summary += Caption(caption, shownText(caption)) + " : " + value;
-    if (const std::string unit = UnitAfter(*binding, value, format); !unit.empty()) {
-      summary += " " + unit;
-    }
+    summary += Said(*binding, shownText(caption), shownText(binding->valueLabel.index));
     separator = " ; ";
   }
   return summary + ".";
+}
+
+std::string Result(std::size_t valueLabel, const std::string& captionText,
+                   const std::string& valueText) {
+  const layout::ResultBinding* binding = BindingOfLabel(valueLabel);
+  if (binding == nullptr) return {};
+  if (valueText.empty()) return Caption(binding->captionLabel.index, captionText);
+  return Said(*binding, captionText, valueText);
 }
 
 std::string ResultDescription(std::size_t valueLabel, const std::string& captionText) {

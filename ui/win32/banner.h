@@ -1,20 +1,25 @@
 // The banner, a JPEG carried as a resource of the program, decoded once at start-up by the
-// Windows Imaging Component into a 32-bit bitmap, and its mirror image.
+// Windows Imaging Component into 32-bit pixels, and shown as bitmaps at the window's scale,
+// scaled smoothly (bilinear, as Qt's smooth transformation), itself or mirrored.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 namespace ui::win32 {
 
 struct Banner {
-  HBITMAP picture = nullptr;
-  HBITMAP mirrored = nullptr;
+  std::vector<std::uint32_t> pixels;  // top-down rows of 0x00RRGGBB
   SIZE size{};
 };
 
 // An empty banner when the resource is missing or cannot be decoded; the window then shows its
 // picture boxes empty.
 Banner LoadBanner(HINSTANCE instance, int resource);
-void FreeBanner(Banner& banner);
+
+// The banner scaled to `size`, mirrored left to right when asked; nullptr for an empty banner.
+HBITMAP ScaledBanner(const Banner& banner, SIZE size, bool mirrored);
 
 }  // namespace ui::win32

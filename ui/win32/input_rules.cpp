@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "ui/description/keystroke_rules.h"
+#include "ui/win32/text.h"
 
 namespace ui::win32 {
 namespace {
@@ -24,26 +27,77 @@ std::wstring ClipboardText(HWND owner) {
   return text;
 }
 
+// Messages that only read or draw the box, after which its text cannot have changed.
+bool OnlyReads(UINT message) {
+  switch (message) {
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_MOUSEMOVE:
+    case WM_GETOBJECT:
+    case WM_TIMER:
+    case EM_GETSEL:
+    case EM_GETLINE:
+    case EM_LINELENGTH:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::u16string ToU16(std::wstring_view text) { return {text.begin(), text.end()}; }
+
+// A dimension box holds what the input rule reads, whatever put the text there: the look-alikes
+// become what they look like, in one undoable replacement that keeps the caret where it was.
+void HoldWhatTheRuleReads(HWND box) {
+  static bool holding = false;  // the replacement below is a change of its own
+  if (holding) return;
+  const std::wstring text = WindowText(box);
+  const std::u16string held = keystrokes::InDimensionBox(ToU16(text));
+  std::wstring kept(held.begin(), held.end());
+  if (kept.size() > static_cast<std::size_t>(layout::kTextBoxMaxLength)) {
+    kept.resize(static_cast<std::size_t>(layout::kTextBoxMaxLength));
+  }
+  if (kept == text) return;
+  DWORD start = 0, end = 0;
+  holding = true;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(box, EM_SETSEL, 0, -1);
+  SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(kept.c_str()));
+  const auto length = static_cast<DWORD>(kept.size());
+  SendMessageW(box, EM_SETSEL, std::min(start, length), std::min(end, length));
+  holding = false;
+}
+
 LRESULT CALLBACK DimensionBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR) {
   switch (message) {
     case WM_CHAR:
+      // Typed characters become what the box holds before it takes them, so that nothing
+      // flickers and the edit stays one undo.
       wParam = keystrokes::Filtered(layout::Kind::TextBox, static_cast<char16_t>(wParam));
       if (wParam == 0) return 0;
       break;
     case WM_PASTE: {
-      // A pasted comma becomes a point too.
       std::wstring text = ClipboardText(box);
-      for (wchar_t& c : text) {
-        c = static_cast<wchar_t>(keystrokes::Filtered(layout::Kind::TextBox, c));
-      }
+      const std::u16string held = keystrokes::InDimensionBox(ToU16(text));
+      text.assign(held.begin(), held.end());
       SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
       return 0;
     }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(box, &DimensionBoxProcedure, kSubclassId);
+      return DefSubclassProc(box, message, wParam, lParam);
     default:
       break;
   }
-  return DefSubclassProc(box, message, wParam, lParam);
+  const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+  if (!OnlyReads(message)) HoldWhatTheRuleReads(box);
+  return result;
 }
 
 // The edit field and the list of a drop-down list.
@@ -67,6 +121,69 @@ LRESULT CALLBACK ListPartProcedure(HWND part, UINT message, WPARAM wParam, LPARA
       break;
   }
   return DefSubclassProc(part, message, wParam, lParam);
+}
+
+// What a list's edit field last showed that the list may show.
+struct ListField {
+  const layout::ComboList* items;
+  std::wstring shown;
+};
+
+// Delete, Shift+Delete, cut and clear take the whole field or nothing: with any part selected, the
+// list shows nothing, as at start; without a selection, nothing happens.
+void ClearWhenSelected(HWND field) {
+  DWORD start = 0, end = 0;
+  SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (start != end) SendMessageW(GetParent(field), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+// The edit field of a drop-down list shows one of its items or nothing, whatever changed its text
+// (a message from outside, an assistive tool, a route not closed above): any other text goes
+// back at once to what it showed before. It shows no selection while the list is not focused,
+// whatever selected its text (a choice from the open list, CB_SETCURSEL from outside).
+LRESULT CALLBACK ListFieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR data) {
+  auto& guarded = *reinterpret_cast<ListField*>(data);
+  switch (message) {
+    case WM_PAINT:
+      if (GetFocus() != field) {
+        DWORD start = 0, end = 0;
+        SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        if (start != end) SendMessageW(field, EM_SETSEL, end, end);
+      }
+      break;
+    case WM_KEYDOWN:
+      if (wParam == VK_DELETE) {
+        ClearWhenSelected(field);
+        return 0;
+      }
+      break;
+    case WM_CUT:
+      SendMessageW(field, WM_COPY, 0, 0);
+      ClearWhenSelected(field);
+      return 0;
+    case WM_CLEAR:
+      ClearWhenSelected(field);
+      return 0;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(field, &ListFieldProcedure, id);
+      delete &guarded;
+      return DefSubclassProc(field, message, wParam, lParam);
+    default:
+      break;
+  }
+  const LRESULT result = ListPartProcedure(field, message, wParam, lParam, id, data);
+  if (!OnlyReads(message)) {
+    const std::wstring text = WindowText(field);
+    if (text == guarded.shown) return result;
+    if (keystrokes::ListMayShow(*guarded.items, Utf8(text))) {
+      guarded.shown = text;
+    } else {
+      SetWindowTextW(field, guarded.shown.c_str());
+    }
+  }
+  return result;
 }
 
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -104,11 +221,13 @@ LRESULT CALLBACK ButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARA
 
 void GuardDimensionBox(HWND box) { SetWindowSubclass(box, &DimensionBoxProcedure, kSubclassId, 0); }
 
-void GuardList(HWND list) {
+void GuardList(HWND list, const layout::ComboList& items) {
   COMBOBOXINFO parts{};
   parts.cbSize = sizeof parts;
   if (GetComboBoxInfo(list, &parts)) {
-    SetWindowSubclass(parts.hwndItem, &ListPartProcedure, kSubclassId, 0);
+    auto* field = new ListField{&items, WindowText(parts.hwndItem)};
+    SetWindowSubclass(parts.hwndItem, &ListFieldProcedure, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(field));
     SetWindowSubclass(parts.hwndList, &ListPartProcedure, kSubclassId, 0);
   }
   SetWindowSubclass(list, &ListProcedure, kSubclassId, 0);

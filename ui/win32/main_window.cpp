@@ -3,11 +3,14 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "ui/description/calculate_command.h"
 #include "ui/description/layout.h"
+#include "ui/win32/accessibility.h"
 #include "ui/win32/banner.h"
 #include "ui/win32/input_rules.h"
 #include "ui/win32/painting.h"
@@ -23,6 +26,8 @@ using layout::Kind;
 constexpr wchar_t kWindowClass[] = L"SolvanixForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFirstControlId = 1000;
+// How far an open list drops, in pixels at 96 dpi, its closed field included.
+constexpr int kOpenListHeight = 260;
 
 int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
 
@@ -48,7 +53,11 @@ class MainWindow final : public CommandWindow {
   explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
-  ~MainWindow() override { FreeBanner(banner_); }
+  ~MainWindow() override {
+    for (HBITMAP picture : pictures_) {
+      if (picture != nullptr) DeleteObject(picture);
+    }
+  }
 
   bool Create(int show);
   int RunMessageLoop();
@@ -62,6 +71,7 @@ class MainWindow final : public CommandWindow {
     SetWindowTextW(value, Wide(text).c_str());
     InvalidateRect(value, nullptr, TRUE);
     UpdateWindow(value);  // on show before the calculation goes on
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, value, OBJID_CLIENT, CHILDID_SELF);
   }
   std::string LabelText(std::size_t label) const override {
     return Utf8(WindowText(controls_.at(label)));
@@ -69,11 +79,12 @@ class MainWindow final : public CommandWindow {
   void ShowMessage(const texts::Message& message) override {
     const UINT icon =
         message.icon == texts::MessageIcon::Warning ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
+    KeepFocus(GetFocus());
     MessageBoxW(window_, Wide(message.text).c_str(), Wide(message.title).c_str(), MB_OK | icon);
+    RestoreFocus();  // the box leaves the focus where it was
   }
   blend::RegionalFormat Regional() const override { return {RegionalDecimalSeparator()}; }
-  // The native window says nothing more: a screen reader finds the results in the labels.
-  void Announce(const std::string& /*summary*/) override {}
+  void Announce(const std::string& summary) override { announcer_.Announce(Wide(summary)); }
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -84,14 +95,23 @@ class MainWindow final : public CommandWindow {
   void GuardInputs();
   void SetFocusOrder();
   void Place(UINT dpi);
+  void ShowBanners();
   void OnCommand(int id, int code);
   BOOL OnSetCursor(HWND over);
+  void KeepFocus(HWND focus);
+  void RestoreFocus();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   std::array<HWND, layout::kControlCount> controls_{};
+  // The control that last had the focus, given back when the window is activated again, as the
+  // dialog manager does.
+  HWND savedFocus_ = nullptr;
   Banner banner_;
+  std::array<HBITMAP, 2> pictures_{};  // the banner and its mirror image, at the window's scale
   Painter painter_;
+  ScreenReaderNames names_;
+  Announcer announcer_;
 };
 
 bool MainWindow::Create(int show) {
@@ -113,6 +133,8 @@ bool MainWindow::Create(int show) {
   FillLists();
   GuardInputs();
   SetFocusOrder();
+  names_.Serve(controls_);
+  announcer_.Create(window_, instance_);
   Place(DpiOf(window_));
   ShowWindow(window_, show);
   UpdateWindow(window_);
@@ -161,8 +183,6 @@ void MainWindow::CreateControls() {
     SetWindowPos(controls_.at(i), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   painter_.SetControls(&controls_);
-  ShowPicture(controls_.at(layout::kBannerPicture.index), banner_.picture);
-  ShowPicture(controls_.at(layout::kMirroredBannerPicture.index), banner_.mirrored);
 }
 
 void MainWindow::FillLists() {
@@ -184,7 +204,9 @@ void MainWindow::GuardInputs() {
         GuardDimensionBox(controls_.at(i));
         break;
       case Kind::ComboBox:
-        GuardList(controls_.at(i));
+        for (const layout::ComboList& list : layout::ComboLists()) {
+          if (list.combo.index == i) GuardList(controls_.at(i), list);
+        }
         break;
       case Kind::Button:
         PressOnEnter(controls_.at(i));
@@ -207,29 +229,104 @@ void MainWindow::SetFocusOrder() {
   }
 }
 
-// Every position, size and font at `dpi`, and the frame around the fixed client area.
+// The frame around a client area of `client` at the window's own dpi.
+RECT FrameAround(SIZE client, UINT dpi) {
+  using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT frame{0, 0, client.cx, client.cy};
+  if (adjustForDpi == nullptr || adjustForDpi(&frame, kWindowStyle, FALSE, 0, dpi) == FALSE) {
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+  }
+  return frame;
+}
+
+// The dpi the window is drawn at: the monitor's, or the largest below it at which the whole
+// window fits the monitor's work area, never below the design's.
+UINT FittingDpi(HWND window, UINT dpi) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) == FALSE) {
+    return dpi;
+  }
+  const RECT& work = monitor.rcWork;
+  auto fits = [&](UINT scale) {
+    const auto length = [&](int twips) {
+      return MulDiv(layout::Pixels(twips), static_cast<int>(scale), layout::kDesignDotsPerInch);
+    };
+    const RECT frame =
+        FrameAround({length(layout::kClientWidthTwips), length(layout::kClientHeightTwips)}, dpi);
+    return frame.right - frame.left <= work.right - work.left &&
+           frame.bottom - frame.top <= work.bottom - work.top;
+  };
+  UINT scale = dpi;
+  while (scale > layout::kDesignDotsPerInch && !fits(scale)) --scale;
+  return std::max<UINT>(scale, layout::kDesignDotsPerInch);
+}
+
+// A drop-down list is as high as its field and borders; the field takes what the borders leave of
+// `height`, whatever the font and the borders are. The field's height is asked for until the list
+// has it, as wine reports another height than it was given.
+void FitClosedList(HWND list, int height) {
+  auto asked = SendMessageW(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int tries = 0; tries < 4; ++tries) {
+    RECT closed;
+    GetWindowRect(list, &closed);
+    const int missing = height - (closed.bottom - closed.top);
+    if (missing == 0) return;
+    asked += missing;
+    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
+  }
+}
+
+// Every position, size, font and picture at `dpi` (or as large as the work area allows), and the
+// frame around the fixed client area.
 void MainWindow::Place(UINT dpi) {
-  painter_.SetDpi(dpi);
+  painter_.SetDpi(FittingDpi(window_, dpi));
   for (std::size_t i = 0; i < layout::kControlCount; ++i) {
     const ControlRow& row = layout::Controls()[i];
-    RECT box = painter_.Box(row);
-    if (row.kind == Kind::ComboBox) {
-      // The height given is the closed list's; the open list drops below it.
-      const int item = painter_.Scaled(row.height) - painter_.Scaled(layout::kTwipsPerPixel * 6);
-      SendMessageW(controls_.at(i), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
-      box.bottom = box.top + painter_.Scaled(layout::kTwipsPerPixel * 260);
-    }
-    SetWindowPos(controls_.at(i), nullptr, box.left, box.top, box.right - box.left,
-                 box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)),
-                 FALSE);
+    const RECT box = painter_.Box(row);
+    HWND control = controls_.at(i);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)), FALSE);
+    const int height = box.bottom - box.top;
+    const int placed = row.kind == Kind::ComboBox
+                           ? painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight)
+                           : height;
+    SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, placed,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind == Kind::ComboBox) FitClosedList(control, height);
   }
-  RECT frame{0, 0, painter_.Scaled(layout::kClientWidthTwips),
-             painter_.Scaled(layout::kClientHeightTwips)};
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-  SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  ShowBanners();
+  const SIZE client{painter_.Scaled(layout::kClientWidthTwips),
+                    painter_.Scaled(layout::kClientHeightTwips)};
+  const RECT frame = FrameAround(client, dpi);
+  SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may be drawn at another dpi than the window's (wine keeps the system's): the client
+  // area keeps its size whatever the frame takes.
+  RECT got;
+  GetClientRect(window_, &got);
+  if (got.right != client.cx || got.bottom != client.cy) {
+    size.cx += client.cx - got.right;
+    size.cy += client.cy - got.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The banner and its mirror image at the window's scale.
+void MainWindow::ShowBanners() {
+  const SIZE size{painter_.ScaledPixels(banner_.size.cx), painter_.ScaledPixels(banner_.size.cy)};
+  const std::pair<layout::ControlRef, bool> boxes[] = {{layout::kBannerPicture, false},
+                                                       {layout::kMirroredBannerPicture, true}};
+  for (std::size_t i = 0; i < pictures_.size(); ++i) {
+    HBITMAP old = pictures_.at(i);
+    pictures_.at(i) = ScaledBanner(banner_, size, boxes[i].second);
+    ShowPicture(controls_.at(boxes[i].first.index), pictures_.at(i));
+    if (old != nullptr) DeleteObject(old);
+  }
 }
 
 int MainWindow::RunMessageLoop() {
@@ -239,6 +336,8 @@ int MainWindow::RunMessageLoop() {
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
+    // Wherever the user has moved the focus, an activation that comes late gives back that one.
+    KeepFocus(GetFocus());
   }
   return static_cast<int>(message.wParam);
 }
@@ -273,13 +372,31 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
       break;
-    case WM_DPICHANGED: {
-      const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+      // Windows suggests where the window goes; its size follows from the client area.
+      if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
       Place(HIWORD(wParam));
       return 0;
-    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        KeepFocus(GetFocus());
+      } else if (IsIconic(window_) == FALSE) {
+        RestoreFocus();
+      }
+      return 0;
+    case WM_CANCELMODE:  // the window is about to be disabled, which takes the focus away
+      KeepFocus(GetFocus());
+      break;
+    case WM_SIZE:
+      if (wParam == SIZE_RESTORED && GetActiveWindow() == window_) RestoreFocus();
+      break;
+    case WM_SETFOCUS:
+      // Restored from the taskbar, or given the focus by anyone: never the bare window.
+      RestoreFocus();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -299,6 +416,18 @@ void MainWindow::OnCommand(int id, int code) {
   for (const layout::ControlRef& label : layout::VersionLabels()) {
     if (index == label.index && code == STN_CLICKED) ShowMessage(texts::kAbout);
   }
+}
+
+void MainWindow::KeepFocus(HWND focus) {
+  if (focus != nullptr && focus != window_ && IsChild(window_, focus)) savedFocus_ = focus;
+}
+
+void MainWindow::RestoreFocus() {
+  HWND focus = savedFocus_;
+  if (focus == nullptr || !IsWindow(focus) || !IsWindowEnabled(focus)) {
+    focus = controls_.at(layout::FocusOrder().front().index);
+  }
+  SetFocus(focus);
 }
 
 BOOL MainWindow::OnSetCursor(HWND over) {

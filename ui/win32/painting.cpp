@@ -1,7 +1,10 @@
 #include "ui/win32/painting.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "ui/description/texts.h"
 #include "ui/win32/text.h"
@@ -19,43 +22,56 @@ const ControlRow& RowOf(HWND control) {
   return layout::Controls()[index < layout::kControlCount ? index : 0];
 }
 
-int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-  *reinterpret_cast<bool*>(found) = true;
-  return 0;
-}
-
-bool FaceInstalled(std::wstring_view face) {
-  LOGFONTW wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
-  HDC screen = GetDC(nullptr);
-  bool found = false;
-  EnumFontFamiliesExW(screen, &wanted, &NoteFace, reinterpret_cast<LPARAM>(&found), 0);
-  ReleaseDC(nullptr, screen);
-  return found;
-}
-
-// The face itself where it is installed, otherwise the first look-alike that is.
-std::wstring InstalledFace(std::string_view face) {
-  struct Substitution {
-    std::string_view face;
-    std::array<const wchar_t*, 3> alternatives;
-  };
-  static constexpr Substitution kSubstitutions[] = {
-      {"MS Sans Serif", {L"Microsoft Sans Serif", L"Tahoma", L"Arial"}},
-      {"Tahoma", {L"Verdana", L"Arial", L"MS Sans Serif"}},
-      {"Papyrus", {L"Segoe Script", L"Palatino Linotype", L"Tahoma"}},
-      {"Terminal", {L"Small Fonts", L"Courier New", L"Courier"}},
-  };
-  std::wstring wanted = Wide(face);
-  if (FaceInstalled(wanted)) return wanted;
-  for (const Substitution& substitution : kSubstitutions) {
-    if (substitution.face != face) continue;
-    for (const wchar_t* alternative : substitution.alternatives) {
-      if (FaceInstalled(alternative)) return alternative;
-    }
+// A font of `face` at `pixels`, in the style of `spec`; an empty face asks the font mapper for any
+// scalable face of the family.
+HFONT MakeFont(const layout::FontSpec& spec, const std::wstring& face, int pixels,
+               layout::GenericFamily family) {
+  BYTE pitchAndFamily = FF_SWISS;
+  switch (family) {
+    case layout::GenericFamily::SansSerif:
+      break;
+    case layout::GenericFamily::Monospace:
+      pitchAndFamily = FIXED_PITCH | FF_MODERN;
+      break;
+    case layout::GenericFamily::Decorative:
+      pitchAndFamily = FF_SCRIPT;
+      break;
   }
-  return wanted;  // the font mapper's choice
+  return CreateFontW(-pixels, 0, 0, 0, spec.weight, spec.italic, spec.underline, FALSE,
+                     spec.charset == layout::Charset::Oem ? OEM_CHARSET : DEFAULT_CHARSET,
+                     face.empty() ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                     CLEARTYPE_QUALITY, pitchAndFamily, face.c_str());
+}
+
+// Whether `font` is the face asked for and can scale: a bitmap face (wine's "MS Sans Serif",
+// "Terminal") keeps its few sizes and cannot take bold or italic.
+bool IsScalableFace(HFONT font, std::wstring_view face) {
+  HDC screen = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(screen, font);
+  TEXTMETRICW metrics{};
+  wchar_t chosen[LF_FACESIZE] = {};
+  const bool measured =
+      GetTextMetricsW(screen, &metrics) != FALSE && GetTextFaceW(screen, LF_FACESIZE, chosen) > 0;
+  SelectObject(screen, old);
+  ReleaseDC(nullptr, screen);
+  return measured && (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0 &&
+         CompareStringOrdinal(chosen, -1, face.data(), static_cast<int>(face.size()), TRUE) ==
+             CSTR_EQUAL;
+}
+
+// The face itself where it is installed and scalable, otherwise the first of its free stand-ins
+// that is, otherwise a scalable face of its family.
+HFONT ScalableFont(const layout::FontSpec& spec, int pixels) {
+  const layout::FaceStandIns& standIns = layout::StandInsOf(spec.face);
+  std::array<const char*, 1 + std::tuple_size_v<decltype(standIns.standIns)>> faces{spec.face};
+  std::copy(standIns.standIns.begin(), standIns.standIns.end(), faces.begin() + 1);
+  for (const char* face : faces) {
+    const std::wstring wanted = Wide(face);
+    HFONT font = MakeFont(spec, wanted, pixels, standIns.family);
+    if (font != nullptr && IsScalableFace(font, wanted)) return font;
+    if (font != nullptr) DeleteObject(font);
+  }
+  return MakeFont(spec, L"", pixels, standIns.family);
 }
 
 void Fill(HDC dc, const RECT& box, COLORREF colour) {
@@ -194,12 +210,8 @@ HFONT Painter::Font(const layout::FontSpec& spec) {
   for (const CachedFont& cached : fonts_) {
     if (cached.spec == spec) return cached.font;
   }
-  const std::wstring face = InstalledFace(spec.face);
-  HFONT font = CreateFontW(-MulDiv(layout::PixelSize(spec), static_cast<int>(dpi_), 96), 0, 0, 0,
-                           spec.weight, spec.italic, spec.underline, FALSE,
-                           spec.charset == layout::Charset::Oem ? OEM_CHARSET : DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+  HFONT font = ScalableFont(
+      spec, MulDiv(layout::PixelSize(spec), static_cast<int>(dpi_), layout::kDesignDotsPerInch));
   fonts_.push_back({spec, font});
   return font;
 }

@@ -1,8 +1,9 @@
-// How the window's description looks in Win32: boxes scaled to the dpi, fonts at their pixel
-// heights with substitutes for missing faces, the system colours, and the controls the window
-// draws itself. Labels are drawn on one line (a caption a pixel wider than its box must not lose
-// its second word), a result too wide for its box shows "###", the raised "2" stands at the top
-// right of its "m", the OK button has its red face and a dotted focus rectangle, and the frames
+// How the window's description looks in Win32: boxes scaled to the dpi, fonts in scalable faces at
+// their pixel heights times the scale (the description's stand-ins where a face is missing or a
+// bitmap face that cannot scale or take bold and italic), the system colours, and the controls the
+// window draws itself. Labels are drawn on one line (a caption a pixel wider than its box must not
+// lose its second word), a result too wide for its box shows "###", the raised "2" stands at the
+// top right of its "m", the OK button has its red face and a dotted focus rectangle, and the frames
 // are outlines.
 #pragma once
 
@@ -16,8 +17,8 @@
 
 namespace ui::win32 {
 
-// The window class of the picture boxes, which show their picture unscaled from the top-left
-// corner and take the focus.
+// The window class of the picture boxes, which show their picture (scaled by the window) from the
+// top-left corner and take the focus.
 inline constexpr wchar_t kPictureBoxClass[] = L"SolvanixPictureBox";
 bool RegisterPictureBoxClass(HINSTANCE instance);
 void ShowPicture(HWND pictureBox, HBITMAP picture);
@@ -32,7 +33,10 @@ class Painter {
   void SetControls(const std::array<HWND, layout::kControlCount>* controls);
   void SetDpi(UINT dpi);
 
-  int Scaled(int twips) const { return MulDiv(layout::Pixels(twips), static_cast<int>(dpi_), 96); }
+  int Scaled(int twips) const { return ScaledPixels(layout::Pixels(twips)); }
+  int ScaledPixels(int pixels) const {
+    return MulDiv(pixels, static_cast<int>(dpi_), layout::kDesignDotsPerInch);
+  }
   RECT Box(const layout::ControlRow& row) const;
   HFONT Font(const layout::FontSpec& spec);
 
