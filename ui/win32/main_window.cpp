@@ -81,7 +81,11 @@ class MainWindow final : public CommandWindow {
         message.icon == texts::MessageIcon::Warning ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
     KeepFocus(GetFocus());
     MessageBoxW(window_, Wide(message.text).c_str(), Wide(message.title).c_str(), MB_OK | icon);
-    RestoreFocus();  // the box leaves the focus where it was
+    // The box leaves the focus where it was. The window is made active first: where the system
+    // has not activated it again by then (wine, when the box's X window went without a window
+    // manager to hand the focus back), the focus could not be given.
+    if (GetActiveWindow() != window_) SetActiveWindow(window_);
+    RestoreFocus();
   }
   blend::RegionalFormat Regional() const override { return {RegionalDecimalSeparator()}; }
   void Announce(const std::string& summary) override { announcer_.Announce(Wide(summary)); }
