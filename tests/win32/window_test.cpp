@@ -24,6 +24,7 @@
 #include "ui/description/layout.h"
 #include "ui/description/spoken.h"
 #include "ui/description/texts.h"
+#include "ui/win32/com.h"
 
 namespace {
 
@@ -212,20 +213,9 @@ Picture Grab(HWND window) {
   return grab;
 }
 
-// A picture read from or written to a PNG file by the Windows Imaging Component.
-template <typename T>
-struct Com {
-  T* p = nullptr;
-  Com() = default;
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  ~Com() {
-    if (p != nullptr) p->Release();
-  }
-  T** operator&() { return &p; }  // NOLINT(google-runtime-operator): the COM out-parameter
-  T* operator->() const { return p; }
-};
+using ui::win32::Com;
 
+// A picture read from or written to a PNG file by the Windows Imaging Component.
 std::optional<Picture> ReadPng(const std::wstring& path) {
   Com<IWICImagingFactory> factory;
   Com<IWICBitmapDecoder> decoder;

@@ -10,22 +10,10 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/win32/com.h"
+
 namespace ui::win32 {
 namespace {
-
-// Releases a COM interface when it goes out of scope.
-template <typename T>
-struct Com {
-  T* p = nullptr;
-  Com() = default;
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  ~Com() {
-    if (p != nullptr) p->Release();
-  }
-  T** operator&() { return &p; }  // NOLINT(google-runtime-operator): the COM out-parameter
-  T* operator->() const { return p; }
-};
 
 HBITMAP ToBitmap(const std::vector<std::uint32_t>& pixels, SIZE size) {
   BITMAPINFO info{};
