@@ -119,7 +119,7 @@ std::string WindowTest::CheckInputs(std::array<std::string, 6>* shown) const {
   std::array<std::string, 6> texts;
   const auto inputs = ui::layout::CalculationInputs();
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    QWidget* input = window_->findChild<QWidget*>(QString::fromLatin1(inputs[i].Name()));
+    auto* input = window_->findChild<QWidget*>(QString::fromLatin1(inputs[i].Name()));
     if (auto* box = qobject_cast<QLineEdit*>(input)) {
       texts[i] = box->text().toStdString();
       const std::u16string held = ui::keystrokes::InDimensionBox(box->text().toStdU16String());

@@ -35,7 +35,7 @@ class ClickableInterface : public QAccessibleWidget {
   explicit ClickableInterface(ClickableLabel* label)
       : QAccessibleWidget(label, QAccessible::StaticText) {}
   QString text(QAccessible::Text t) const override {
-    const QString own = QAccessibleWidget::text(t);
+    QString own = QAccessibleWidget::text(t);
     if (t != QAccessible::Name || !own.isEmpty()) return own;
     return static_cast<QLabel*>(widget())->text();
   }
