@@ -12,6 +12,7 @@
 #include "ui/description/layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/banner.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/input_rules.h"
 #include "ui/win32/painting.h"
 #include "ui/win32/resource_ids.h"
@@ -25,11 +26,8 @@ using layout::Kind;
 
 constexpr wchar_t kWindowClass[] = L"SolvanixForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kFirstControlId = 1000;
 // How far an open list drops, in pixels at 96 dpi, its closed field included.
 constexpr int kOpenListHeight = 260;
-
-int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
 
 UINT DpiOf(HWND window) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -360,7 +358,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      painter_.Draw(item, static_cast<std::size_t>(item.CtlID - kFirstControlId));
+      painter_.Draw(item, IndexOf(static_cast<int>(item.CtlID)));
       return TRUE;
     }
     case WM_CTLCOLOREDIT:
@@ -407,7 +405,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  const std::size_t index = IndexOf(id);
   if (index >= layout::kControlCount) return;
   if (index == layout::kCalculateButton.index && code == BN_CLICKED) {
     RunCalculateCommand(*this);

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "ui/description/texts.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/text.h"
 
 namespace ui::win32 {
@@ -15,10 +16,8 @@ namespace {
 using layout::ControlRow;
 using layout::Kind;
 
-constexpr int kFirstControlId = 1000;
-
 const ControlRow& RowOf(HWND control) {
-  const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
+  const std::size_t index = IndexOf(GetDlgCtrlID(control));
   return layout::Controls()[index < layout::kControlCount ? index : 0];
 }
 
