@@ -12,9 +12,11 @@
 #include "ui/description/layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/banner.h"
+#include "ui/win32/box_colours.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/input_rules.h"
-#include "ui/win32/painting.h"
+#include "ui/win32/owner_draw.h"
+#include "ui/win32/picture_box.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
 
@@ -363,7 +365,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      return reinterpret_cast<LRESULT>(painter_.PrepareBox(reinterpret_cast<HDC>(wParam)));
+      return reinterpret_cast<LRESULT>(PrepareBox(reinterpret_cast<HDC>(wParam)));
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
