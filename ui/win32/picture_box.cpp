@@ -1,6 +1,6 @@
 #include "ui/win32/picture_box.h"
 
-#include <cstddef>
+#include <cstdlib>
 
 #include "ui/description/layout.h"
 #include "ui/win32/colours.h"
@@ -9,9 +9,15 @@
 namespace ui::win32 {
 namespace {
 
+// The row of `control`, one of the window's controls; for any other window the program stops,
+// saying why to the debugger.
 const layout::ControlRow& RowOf(HWND control) {
   const std::size_t index = IndexOf(GetDlgCtrlID(control));
-  return layout::Controls()[index < layout::kControlCount ? index : 0];
+  if (index >= layout::kControlCount) {
+    OutputDebugStringW(L"SOLVANIX: a picture box that is none of the window's controls\n");
+    std::abort();
+  }
+  return layout::Controls()[index];
 }
 
 LRESULT CALLBACK PictureBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
