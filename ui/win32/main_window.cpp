@@ -282,12 +282,19 @@ void FitClosedList(HWND list, int height) {
 // Every position, size, font and picture at `dpi` (or as large as the work area allows), and the
 // frame around the fixed client area.
 void MainWindow::Place(UINT dpi) {
-  painter_.SetDpi(FittingDpi(window_, dpi));
+  {
+    // The controls still hold the former fonts: each is given its new one before they are deleted,
+    // at the end of this block.
+    const Fonts former = painter_.SetDpi(FittingDpi(window_, dpi));
+    for (std::size_t i = 0; i < layout::kControlCount; ++i) {
+      const HFONT font = painter_.Font(layout::Controls()[i].font);
+      SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+  }
   for (std::size_t i = 0; i < layout::kControlCount; ++i) {
     const ControlRow& row = layout::Controls()[i];
     const RECT box = painter_.Box(row);
     HWND control = controls_.at(i);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)), FALSE);
     const int height = box.bottom - box.top;
     const int placed = row.kind == Kind::ComboBox
                            ? painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight)

@@ -1,6 +1,7 @@
 #include "ui/win32/owner_draw.h"
 
 #include <string>
+#include <utility>
 
 #include "ui/description/texts.h"
 #include "ui/win32/colours.h"
@@ -45,9 +46,9 @@ void Painter::SetControls(const std::array<HWND, layout::kControlCount>* control
   controls_ = controls;
 }
 
-void Painter::SetDpi(UINT dpi) {
-  if (dpi == fonts_.Dpi() && !fonts_.Empty()) return;
-  fonts_ = Fonts(dpi);
+Fonts Painter::SetDpi(UINT dpi) {
+  if (dpi == fonts_.Dpi() && !fonts_.Empty()) return Fonts(dpi);
+  return std::exchange(fonts_, Fonts(dpi));
 }
 
 RECT Painter::Box(const ControlRow& row) const {

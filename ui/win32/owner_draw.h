@@ -25,7 +25,9 @@ class Painter {
   Painter& operator=(const Painter&) = delete;
 
   void SetControls(const std::array<HWND, layout::kControlCount>* controls);
-  void SetDpi(UINT dpi);
+  // Draws at `dpi` from now on, with fonts at that dpi. The fonts at the former dpi are given back
+  // (none when the dpi stays), to be kept until every control has been given its new one.
+  [[nodiscard]] Fonts SetDpi(UINT dpi);
 
   int Scaled(int twips) const { return ScaledPixels(layout::Pixels(twips)); }
   int ScaledPixels(int pixels) const {
