@@ -28,8 +28,6 @@ using layout::Kind;
 
 constexpr wchar_t kWindowClass[] = L"SolvanixForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// How far an open list drops, in pixels at 96 dpi, its closed field included.
-constexpr int kOpenListHeight = 260;
 
 UINT DpiOf(HWND window) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -296,9 +294,8 @@ void MainWindow::Place(UINT dpi) {
     const RECT box = painter_.Box(row);
     HWND control = controls_.at(i);
     const int height = box.bottom - box.top;
-    const int placed = row.kind == Kind::ComboBox
-                           ? painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight)
-                           : height;
+    const int placed =
+        row.kind == Kind::ComboBox ? painter_.ScaledPixels(layout::kOpenListHeight) : height;
     SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, placed,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (row.kind == Kind::ComboBox) FitClosedList(control, height);
