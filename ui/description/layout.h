@@ -29,6 +29,8 @@ enum class Kind : std::uint8_t { Label, TextBox, ComboBox, Button, Frame, Pictur
 
 // A dimension box takes at most this many characters.
 inline constexpr int kTextBoxMaxLength = 5;
+// How far an open list drops, its closed field included, in pixels at 96 dots per inch.
+inline constexpr int kOpenListHeight = 260;
 enum class Align : std::uint8_t { Left, Right, Center };
 
 enum class Charset : std::uint8_t { Default, Oem };

@@ -12,8 +12,11 @@
 #include "ui/description/layout.h"
 #include "ui/win32/accessibility.h"
 #include "ui/win32/banner.h"
+#include "ui/win32/box_colours.h"
+#include "ui/win32/control_ids.h"
 #include "ui/win32/input_rules.h"
-#include "ui/win32/painting.h"
+#include "ui/win32/owner_draw.h"
+#include "ui/win32/picture_box.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
 
@@ -25,11 +28,6 @@ using layout::Kind;
 
 constexpr wchar_t kWindowClass[] = L"SolvanixForm1";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kFirstControlId = 1000;
-// How far an open list drops, in pixels at 96 dpi, its closed field included.
-constexpr int kOpenListHeight = 260;
-
-int ControlId(std::size_t index) { return kFirstControlId + static_cast<int>(index); }
 
 UINT DpiOf(HWND window) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -286,16 +284,22 @@ void FitClosedList(HWND list, int height) {
 // Every position, size, font and picture at `dpi` (or as large as the work area allows), and the
 // frame around the fixed client area.
 void MainWindow::Place(UINT dpi) {
-  painter_.SetDpi(FittingDpi(window_, dpi));
+  {
+    // The controls still hold the former fonts: each is given its new one before they are deleted,
+    // at the end of this block.
+    const Fonts former = painter_.SetDpi(FittingDpi(window_, dpi));
+    for (std::size_t i = 0; i < layout::kControlCount; ++i) {
+      const HFONT font = painter_.Font(layout::Controls()[i].font);
+      SendMessageW(controls_.at(i), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+  }
   for (std::size_t i = 0; i < layout::kControlCount; ++i) {
     const ControlRow& row = layout::Controls()[i];
     const RECT box = painter_.Box(row);
     HWND control = controls_.at(i);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(painter_.Font(row.font)), FALSE);
     const int height = box.bottom - box.top;
-    const int placed = row.kind == Kind::ComboBox
-                           ? painter_.Scaled(layout::kTwipsPerPixel * kOpenListHeight)
-                           : height;
+    const int placed =
+        row.kind == Kind::ComboBox ? painter_.ScaledPixels(layout::kOpenListHeight) : height;
     SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, placed,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     if (row.kind == Kind::ComboBox) FitClosedList(control, height);
@@ -364,12 +368,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      painter_.Draw(item, static_cast<std::size_t>(item.CtlID - kFirstControlId));
+      painter_.Draw(item, IndexOf(static_cast<int>(item.CtlID)));
       return TRUE;
     }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      return reinterpret_cast<LRESULT>(painter_.PrepareBox(reinterpret_cast<HDC>(wParam)));
+      return reinterpret_cast<LRESULT>(PrepareBox(reinterpret_cast<HDC>(wParam)));
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
@@ -411,7 +415,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-  const auto index = static_cast<std::size_t>(id - kFirstControlId);
+  const std::size_t index = IndexOf(id);
   if (index >= layout::kControlCount) return;
   if (index == layout::kCalculateButton.index && code == BN_CLICKED) {
     RunCalculateCommand(*this);
