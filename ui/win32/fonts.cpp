@@ -12,8 +12,8 @@
 namespace ui::win32 {
 namespace {
 
-// A font of `face` at `pixels`, in the style of `spec`; an empty face asks the font mapper for any
-// scalable face of the family.
+// A font of `face` at `pixels`, in the weight and style the table gives; an empty face asks the
+// font mapper for any scalable face of the family.
 HFONT MakeFont(const layout::FontSpec& spec, const std::wstring& face, int pixels,
                layout::GenericFamily family) {
   BYTE pitchAndFamily = FF_SWISS;
