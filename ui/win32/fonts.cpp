@@ -14,7 +14,7 @@ namespace {
 
 // A font of `face` at `pixels`, in the weight and style the table gives; an empty face asks the
 // font mapper for any scalable face of the family.
-HFONT MakeFont(const layout::FontSpec& spec, const std::wstring& face, int pixels,
+HFONT MakeFont(const layout::FontSpec& design, const std::wstring& face, int pixels,
                layout::GenericFamily family) {
   BYTE pitchAndFamily = FF_SWISS;
   switch (family) {
@@ -27,8 +27,8 @@ HFONT MakeFont(const layout::FontSpec& spec, const std::wstring& face, int pixel
       pitchAndFamily = FF_SCRIPT;
       break;
   }
-  return CreateFontW(-pixels, 0, 0, 0, spec.weight, spec.italic, spec.underline, FALSE,
-                     spec.charset == layout::Charset::Oem ? OEM_CHARSET : DEFAULT_CHARSET,
+  return CreateFontW(-pixels, 0, 0, 0, design.weight, design.italic, design.underline, FALSE,
+                     design.charset == layout::Charset::Oem ? OEM_CHARSET : DEFAULT_CHARSET,
                      face.empty() ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                      CLEARTYPE_QUALITY, pitchAndFamily, face.c_str());
 }
@@ -51,17 +51,17 @@ bool IsScalableFace(HFONT font, std::wstring_view face) {
 
 // The face itself where it is installed and scalable, otherwise the first of its free stand-ins
 // that is, otherwise a scalable face of its family.
-HFONT ScalableFont(const layout::FontSpec& spec, int pixels) {
-  const layout::FaceStandIns& standIns = layout::StandInsOf(spec.face);
-  std::array<const char*, 1 + std::tuple_size_v<decltype(standIns.standIns)>> faces{spec.face};
+HFONT ScalableFont(const layout::FontSpec& design, int pixels) {
+  const layout::FaceStandIns& standIns = layout::StandInsOf(design.face);
+  std::array<const char*, 1 + std::tuple_size_v<decltype(standIns.standIns)>> faces{design.face};
   std::copy(standIns.standIns.begin(), standIns.standIns.end(), faces.begin() + 1);
   for (const char* face : faces) {
     const std::wstring wanted = Wide(face);
-    HFONT font = MakeFont(spec, wanted, pixels, standIns.family);
+    HFONT font = MakeFont(design, wanted, pixels, standIns.family);
     if (font != nullptr && IsScalableFace(font, wanted)) return font;
     if (font != nullptr) DeleteObject(font);
   }
-  return MakeFont(spec, L"", pixels, standIns.family);
+  return MakeFont(design, L"", pixels, standIns.family);
 }
 
 }  // namespace
