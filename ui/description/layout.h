@@ -115,6 +115,21 @@ struct ControlRow {
   const char* spokenName = nullptr;
 };
 
+// One line of results, written once for both the controls it makes and the result they show.
+struct ResultLine {
+  struct Part {
+    const char* name = nullptr;  // none: the line has no such part
+    int left = 0, width = 0;     // twips
+    const char* caption = nullptr;
+    const char* spokenName = nullptr;
+  };
+  blend::ResultId id;
+  int top;  // twips
+  Part caption, value;
+  Part unit{};
+  Part raised{};  // a digit raised after the unit ("m" "2")
+};
+
 namespace fonts {
 inline constexpr FontSpec kWindow{"MS Sans Serif", 8.25, 400};
 inline constexpr FontSpec kStandard{"MS Sans Serif", 9.75, 700};
@@ -180,6 +195,7 @@ namespace detail {
 using namespace fonts;  // NOLINT(google-build-using-namespace): the table reads better
 using enum Kind;
 using enum Align;
+using enum blend::ResultId;
 
 // Units as a screen reader must say them: a bare "m" is read as a letter. A unit label is named
 // by the plural; the summary says the singular after a value below 2, as French does.
@@ -198,7 +214,7 @@ inline constexpr Colour kDarkGrey = Rgb(64, 64, 64);
 inline constexpr Colour kGrey = Rgb(128, 128, 128);
 inline constexpr Colour kRed = Rgb(255, 0, 0);
 
-inline constexpr auto kControls = std::to_array<ControlRow>({
+inline constexpr auto kFixedControls = std::to_array<ControlRow>({
     // Header, version and credits.
     {"Shape4", Frame, 240, 240, 13575, 1935, kWindow, kBlack, On(kNoColour), Left, ""},
     {"Shape1", Frame, 240, 7560, 2655, 975, kWindow, kBlack, On(kNoColour), Left, ""},
@@ -252,69 +268,98 @@ inline constexpr auto kControls = std::to_array<ControlRow>({
     {"Combo5", ComboBox, 4080, 5640, 1095, 360, kStandard, kBlack, On(kTitleText), Left, ""},
     {"Combo6", ComboBox, 4080, 6120, 1095, 360, kStandard, kBlack, On(kTitleText), Left, ""},
     {"Command1", Button, 6480, 7560, 975, 495, kButton, kButtonText, On(kRed), Center, "OK"},
-
-    // Result rows: caption, value, unit.
-    {"Ratio", Label, 7680, 2760, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Ratio écran:"},
-    {"Label1", Label, 10920, 2760, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Surface", Label, 7680, 3120, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Surface écran:"},
-    {"Label2", Label, 10680, 3120, 855, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_0", Label, 11640, 3120, 255, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kSquareMetres},
-    {"Label43", Label, 11760, 3120, 135, 255, kRaisedDigit, kBlack, On(kNoColour), Right, "2",
-     nullptr, kNotSpoken},
-    {"Label5", Label, 6840, 3480, 3855, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Résolution horizontale totale utile:"},
-    {"Label23", Label, 10800, 3480, 735, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_1", Label, 11640, 3480, 735, 255, kStandard, kBlack, On(kMenu), Left, "pixels",
-     nullptr, kPixels},
-    {"Label6", Label, 7200, 3840, 3495, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Résolution verticale totale utile:"},
-    {"Label24", Label, 10800, 3840, 735, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_2", Label, 11640, 3840, 735, 255, kStandard, kBlack, On(kMenu), Left, "pixels",
-     nullptr, kPixels},
-    {"Label7", Label, 7680, 4200, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Largeur utile de l'image:"},
-    {"Label25", Label, 10920, 4200, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_3", Label, 11640, 4200, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
-    {"Label8", Label, 7680, 4560, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Hauteur utile de l'image:"},
-    {"Label26", Label, 10920, 4560, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_4", Label, 11640, 4560, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
-    {"Label9", Label, 7680, 4920, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Largeur recouvrement:"},
-    {"Label27", Label, 10920, 4920, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_5", Label, 11640, 4920, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
-    {"Label10", Label, 7680, 5400, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Taille d'un pixel:"},
-    {"Label28", Label, 10920, 5400, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_6", Label, 11640, 5400, 735, 255, kStandard, kBlack, On(kMenu), Left, "mm", nullptr,
-     kMillimetres},
-    {"Label11", Label, 7680, 5760, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Entraxe des projecteurs:"},
-    {"Label29", Label, 10920, 5760, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_7", Label, 11640, 5760, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
-    {"Label12", Label, 7680, 6120, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Largeur d'une image:"},
-    {"Label30", Label, 10920, 6120, 615, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_8", Label, 11640, 6120, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
-    {"Label13", Label, 7680, 6480, 3015, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Distance de l'objectif:"},
-    {"Label31", Label, 10800, 6480, 735, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_9", Label, 11640, 6480, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
-    {"Label14", Label, 8880, 6840, 1815, 255, kStandard, kButtonText, On(kMenu), Right,
-     "Recul totale utile:"},
-    {"Label32", Label, 10800, 6840, 735, 255, kStandard, kBlack, On(kMenu), Right, ""},
-    {"Label42_10", Label, 11640, 6840, 735, 255, kStandard, kBlack, On(kMenu), Left, "m", nullptr,
-     kMetres},
 });
+
+// The result lines, in creation order after the rows above: each a caption, the label that
+// shows the value, and the unit, all `top` twips down (ResultLineControl gives their look). One
+// line of the table per line of the window, as clang-format would not keep them.
+// clang-format off
+inline constexpr std::array<ResultLine, 12> kResultLines = {{
+    {ScreenRatio, 2760, {"Ratio", 7680, 3015, "Ratio écran:"}, {"Label1", 10920, 615}},
+    {ScreenSurface, 3120, {"Surface", 7680, 3015, "Surface écran:"}, {"Label2", 10680, 855},
+     {"Label42_0", 11640, 255, "m", kSquareMetres}, {"Label43", 11760, 135, "2"}},
+    {TotalHorizontalPixels, 3480, {"Label5", 6840, 3855, "Résolution horizontale totale utile:"},
+     {"Label23", 10800, 735}, {"Label42_1", 11640, 735, "pixels", kPixels}},
+    {TotalVerticalPixels, 3840, {"Label6", 7200, 3495, "Résolution verticale totale utile:"},
+     {"Label24", 10800, 735}, {"Label42_2", 11640, 735, "pixels", kPixels}},
+    {UsefulWidth, 4200, {"Label7", 7680, 3015, "Largeur utile de l'image:"},
+     {"Label25", 10920, 615}, {"Label42_3", 11640, 735, "m", kMetres}},
+    {UsefulHeight, 4560, {"Label8", 7680, 3015, "Hauteur utile de l'image:"},
+     {"Label26", 10920, 615}, {"Label42_4", 11640, 735, "m", kMetres}},
+    {OverlapWidth, 4920, {"Label9", 7680, 3015, "Largeur recouvrement:"},
+     {"Label27", 10920, 615}, {"Label42_5", 11640, 735, "m", kMetres}},
+    {PixelSize, 5400, {"Label10", 7680, 3015, "Taille d'un pixel:"},
+     {"Label28", 10920, 615}, {"Label42_6", 11640, 735, "mm", kMillimetres}},
+    {ProjectorSpacing, 5760, {"Label11", 7680, 3015, "Entraxe des projecteurs:"},
+     {"Label29", 10920, 615}, {"Label42_7", 11640, 735, "m", kMetres}},
+    {ImageWidth, 6120, {"Label12", 7680, 3015, "Largeur d'une image:"},
+     {"Label30", 10920, 615}, {"Label42_8", 11640, 735, "m", kMetres}},
+    {LensDistance, 6480, {"Label13", 7680, 3015, "Distance de l'objectif:"},
+     {"Label31", 10800, 735}, {"Label42_9", 11640, 735, "m", kMetres}},
+    {TotalThrowDepth, 6840, {"Label14", 8880, 1815, "Recul totale utile:"},
+     {"Label32", 10800, 735}, {"Label42_10", 11640, 735, "m", kMetres}},
+}};
+// clang-format on
+
+// A result line's controls: captions in the standard face, values in black, both right-aligned;
+// the unit left-aligned; the raised digit in its own face over the window's background.
+inline constexpr int kResultLineHeight = 255;
+constexpr std::size_t ControlsOf(const ResultLine& line) {
+  return 2 + (line.unit.name != nullptr ? 1 : 0) + (line.raised.name != nullptr ? 1 : 0);
+}
+constexpr ControlRow ResultLineControl(const ResultLine& line, std::size_t part) {
+  auto place = [&](const ResultLine::Part& of, FontSpec font, Colour text) {
+    return ControlRow{.name = of.name,
+                      .kind = Label,
+                      .left = of.left,
+                      .top = line.top,
+                      .width = of.width,
+                      .height = kResultLineHeight,
+                      .font = font,
+                      .text = text,
+                      .background = On(kMenu),
+                      .align = Right,
+                      .caption = of.caption != nullptr ? of.caption : "",
+                      .spokenName = of.spokenName};
+  };
+  switch (part) {
+    case 0:
+      return place(line.caption, kStandard, kButtonText);
+    case 1:
+      return place(line.value, kStandard, kBlack);
+    case 2: {
+      ControlRow unit = place(line.unit, kStandard, kBlack);
+      unit.align = Left;
+      return unit;
+    }
+    default: {
+      ControlRow raised = place(line.raised, kRaisedDigit, kBlack);
+      raised.background = On(kNoColour);
+      raised.spokenName = kNotSpoken;
+      return raised;
+    }
+  }
+}
+inline constexpr std::size_t kResultLineControlCount = [] {
+  std::size_t count = 0;
+  for (const ResultLine& line : kResultLines) count += ControlsOf(line);
+  return count;
+}();
+constexpr ControlRow ControlAt(std::size_t index) {
+  if (index < kFixedControls.size()) return kFixedControls[index];
+  index -= kFixedControls.size();
+  for (const ResultLine& line : kResultLines) {
+    if (index < ControlsOf(line)) return ResultLineControl(line, index);
+    index -= ControlsOf(line);
+  }
+  throw "no control at that index";  // a build error where evaluated at compile time
+}
+template <std::size_t... Index>
+constexpr std::array<ControlRow, sizeof...(Index)> AllControls(std::index_sequence<Index...>) {
+  return {ControlAt(Index)...};
+}
+inline constexpr auto kControls =
+    AllControls(std::make_index_sequence<kFixedControls.size() + kResultLineControlCount>());
 
 }  // namespace detail
 
@@ -400,21 +445,37 @@ inline constexpr std::array<ComboList, 4> kComboLists = {{
 inline constexpr std::array<ControlRef, 9> kFocusOrder = {
     "Text1", "Text2", "Command1", "Picture1", "Picture2", "Combo1", "Combo3", "Combo5", "Combo6"};
 
-inline constexpr std::array<ResultBinding, blend::kResultCount> kResultBindings = {{
-    {blend::ResultId::MatrixCaption, "Label4", "Lmatrice"},
-    {blend::ResultId::ScreenRatio, "Label1", "Ratio"},
-    {blend::ResultId::ScreenSurface, "Label2", "Surface", "Label42_0", "Label43"},
-    {blend::ResultId::TotalHorizontalPixels, "Label23", "Label5", "Label42_1"},
-    {blend::ResultId::TotalVerticalPixels, "Label24", "Label6", "Label42_2"},
-    {blend::ResultId::UsefulWidth, "Label25", "Label7", "Label42_3"},
-    {blend::ResultId::UsefulHeight, "Label26", "Label8", "Label42_4"},
-    {blend::ResultId::OverlapWidth, "Label27", "Label9", "Label42_5"},
-    {blend::ResultId::PixelSize, "Label28", "Label10", "Label42_6"},
-    {blend::ResultId::ImageWidth, "Label30", "Label12", "Label42_8"},
-    {blend::ResultId::ProjectorSpacing, "Label29", "Label11", "Label42_7"},
-    {blend::ResultId::LensDistance, "Label31", "Label13", "Label42_9"},
-    {blend::ResultId::TotalThrowDepth, "Label32", "Label14", "Label42_10"},
-}};
+// The matrix's caption is shown beside its list, not on a result line.
+inline constexpr ResultBinding kMatrixCaptionBinding{MatrixCaption, "Label4", "Lmatrice"};
+
+// The control of that name, or none for no name; a name not in the table is a build error.
+constexpr ControlRef RefOrNone(const char* name) {
+  ControlRef ref;
+  if (name == nullptr) return ref;
+  ref.index = IndexOf(name);
+  if (!ref.Exists()) throw "no control of that name";
+  return ref;
+}
+constexpr ResultBinding BindingOf(const ResultLine& line) {
+  return {line.id, RefOrNone(line.value.name), RefOrNone(line.caption.name),
+          RefOrNone(line.unit.name), RefOrNone(line.raised.name)};
+}
+// In ResultId order; a result with no line, or with two, is a build error.
+inline constexpr auto kResultBindings = [] {
+  std::array<ResultBinding, blend::kResultCount> bindings{};
+  std::array<int, blend::kResultCount> bound{};
+  auto bind = [&](const ResultBinding& binding) {
+    const auto at = static_cast<std::size_t>(binding.id);
+    if (bound.at(at)++ != 0) throw "a result shown twice";
+    bindings.at(at) = binding;
+  };
+  bind(kMatrixCaptionBinding);
+  for (const ResultLine& line : kResultLines) bind(BindingOf(line));
+  for (int times : bound) {
+    if (times != 1) throw "a result shown nowhere";
+  }
+  return bindings;
+}();
 
 // The unit label after an input, which a screen reader gives with the input ("en mètres").
 struct InputUnit {
@@ -565,6 +626,14 @@ constexpr bool RolesHaveTheirKinds() {
          Is(kWhatsThisPointerLabel, Kind::Label) && Is(kCalculateButton, Kind::Button);
 }
 
+constexpr bool ResultLinesAreWhole() {
+  return std::all_of(detail::kResultLines.begin(), detail::kResultLines.end(),
+                     [](const auto& line) {
+                       return line.caption.name != nullptr && line.value.name != nullptr &&
+                              (line.raised.name == nullptr || line.unit.name != nullptr);
+                     });
+}
+
 constexpr bool EveryFaceHasStandIns() {
   for (const ControlRow& row : detail::kControls) {
     if (StandInsOf(row.font.face).face == nullptr) return false;
@@ -584,6 +653,8 @@ static_assert(VersionLabelsAreLabels(), "the version marks are labels");
 static_assert(CalculationReadsInputs(), "the calculation reads text boxes and lists only");
 static_assert(BuddiesAreInputs(), "a caption label stands beside a text box or a list");
 static_assert(RolesHaveTheirKinds(), "the banners are picture boxes, OK a button");
+static_assert(ResultLinesAreWhole(),
+              "a result line has a caption and a value, a raised digit a unit");
 static_assert(EveryFaceHasStandIns(), "every face of the table has its stand-ins");
 
 }  // namespace checks
