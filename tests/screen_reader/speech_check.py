@@ -2,7 +2,7 @@
 
 Run by scripts/screen-reader on an X server of its own (Xvfb):
 
-    python3 -u speech_check.py PROGRAM OUTPUT_DIR [--debug]
+    python3 -u speech_check.py PROGRAM PRINT_WORKED_EXAMPLE OUTPUT_DIR [--debug]
 
 Starts a D-Bus session, a window manager, speech-dispatcher (espeak-ng, French, sound to ALSA's
 null device) and Orca, then the program; enters the three worked examples with Tab, the keyboard
@@ -25,47 +25,36 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 PYTHON = "/usr/bin/python3"  # Debian's, which has Orca's modules
 WINDOW_TITLE = "^SOLVANIX V"
 
-# The lists' items, top to bottom.
-LISTS = {
-    "Combo1": ["2"],
-    "Combo3": ["XGA", "SXGA+", "HD"],
-    "Combo5": ["16", "32", "64", "128", "256"],
-    "Combo6": ["0.67", "0.73", "0.8", "1.2", "1.4", "1.5", "1.8", "2", "2.6", "2.8", "4.1", "4.5",
-               "6.9", "7.5", "10.4", "11.2"],
-}
-
-# The thirteen results in the order the calculation gives them: caption, and unit as spoken.
-RESULTS = [
-    ("Matrice", ""),
-    ("Ratio écran", ""),
-    ("Surface écran", "mètres carrés"),
-    ("Résolution horizontale totale utile", "pixels"),
-    ("Résolution verticale totale utile", "pixels"),
-    ("Largeur utile de l'image", "mètres"),
-    ("Hauteur utile de l'image", "mètres"),
-    ("Largeur recouvrement", "mètres"),
-    ("Taille d'un pixel", "millimètres"),
-    ("Largeur d'une image", "mètres"),
-    ("Entraxe des projecteurs", "mètres"),
-    ("Distance de l'objectif", "mètres"),
-    ("Recul totale utile", "mètres"),
-]
-
-# The worked examples, from the header every test shares: name, the six inputs as typed or chosen
-# (width, height, projectors, matrix, overlap, throw ratio) and the thirteen results as the window
-# shows them with French settings.
-EXAMPLES_HEADER = os.path.join(HERE, "..", "support", "worked_examples.h")
 
 
-def worked_examples():
-    with open(EXAMPLES_HEADER, encoding="utf-8") as header:
-        text = header.read()
+class WorkedExample:
+    """A worked example as print_worked_example gives it: the two dimensions as typed, each list
+    with the Down presses that choose its item from the empty list, and the thirteen results as
+    the window shows them with French settings, each with its caption and its unit in words."""
+
+    def __init__(self, number, printer):
+        def printed(mode):
+            lines = subprocess.run([printer, str(number), mode], check=True, text=True,
+                                   capture_output=True).stdout.splitlines()
+            return [line.split("\t") if "\t" in line else line.split(" ") for line in lines]
+
+        self.name = f"example {number}"
+        self.dimensions = subprocess.run([printer, str(number)], check=True, text=True,
+                                         capture_output=True).stdout.split()[:2]
+        self.lists = [(name, int(presses), item) for name, presses, item in printed("lists")]
+        self.results = [(caption.rstrip(": "), unit, shown)
+                        for caption, unit, shown in printed("results")]
+
+
+def worked_examples(printer):
     examples = []
-    for name, inputs, shown in re.findall(r'\{"(\w+)",\s*\{([^}]*)\},\s*\{([^}]*)\}\}', text):
-        examples.append((name, re.findall(r'"([^"]*)"', inputs), re.findall(r'"([^"]*)"', shown)))
-    if not examples or any(len(i) != 6 or len(s) != 13 for _, i, s in examples):
-        raise SetupError(f"cannot read the worked examples from {EXAMPLES_HEADER}")
-    return examples
+    while True:
+        try:
+            examples.append(WorkedExample(len(examples) + 1, printer))
+        except subprocess.CalledProcessError as error:
+            if error.returncode == 2 and examples:  # past the last example
+                return examples
+            raise SetupError(f"{printer} {len(examples) + 1}: {error.stderr.strip()}")
 
 
 # What a run writes to its output folder.
@@ -285,24 +274,24 @@ class Run:
     def focus(self, example, control):
         self.step(example, control, ["Tab"], at_least=2)
 
-    def enter(self, example, inputs, chosen):
+    def enter(self, example, chosen):
         """From the OK button: the two banners, the lists, the boxes, then OK again."""
-        self.focus(example, "Picture1")
-        self.focus(example, "Picture2")
-        for combo, value in zip(LISTS, inputs[2:]):
-            self.focus(example, combo)
-            target = LISTS[combo].index(value)
-            moves = target - chosen[combo]
+        name = example.name
+        self.focus(name, "Picture1")
+        self.focus(name, "Picture2")
+        for combo, presses, item in example.lists:
+            self.focus(name, combo)
+            moves = presses - chosen.get(combo, 0)  # the lists start with nothing chosen
             if moves:
                 key = "Down" if moves > 0 else "Up"
-                self.step(example, combo + " " + value, [key] * abs(moves))
-            chosen[combo] = target
-        for box, value in (("Text1", inputs[0]), ("Text2", inputs[1])):
-            self.focus(example, box)
-            self.step(example, box + " " + value, ["ctrl+a"], text=value)
-        self.focus(example, "Command1")
+                self.step(name, combo + " " + item, [key] * abs(moves))
+            chosen[combo] = presses
+        for box, value in zip(("Text1", "Text2"), example.dimensions):
+            self.focus(name, box)
+            self.step(name, box + " " + value, ["ctrl+a"], text=value)
+        self.focus(name, "Command1")
         # The summary comes after the key's name, once the labels are written.
-        self.step(example, "OK", ["space"], quiet=1.5, limit=8)
+        self.step(name, "OK", ["space"], quiet=1.5, limit=8)
 
     def drive(self, program):
         mark = self.speech.count()
@@ -312,9 +301,9 @@ class Run:
         self.steps.append(("", "Text1", self.speech.since(mark)))
         self.focus("", "Text2")
         self.focus("", "Command1")
-        chosen = {combo: -1 for combo in LISTS}  # the lists start with nothing chosen
-        for name, inputs, _ in self.examples:
-            self.enter(name, inputs, chosen)
+        chosen = {}
+        for example in self.examples:
+            self.enter(example, chosen)
 
     def transcript(self):
         lines = []
@@ -357,7 +346,8 @@ def check(run):
                 "Nombre de projecteurs", ("Combo1",))
     focus_check('"en pixels" when the overlap list gets the focus', "en pixels", ("Combo5",))
 
-    for name, _, shown in run.examples:
+    for example in run.examples:
+        name = example.name
         said = run.said(name, "OK")
         summaries = [u for u in said if SUMMARY_START.search(u)]
         details = []
@@ -365,7 +355,7 @@ def check(run):
             details.append(f"{len(summaries)} utterances start with \"Calcul terminé\", "
                            "not one")
         else:
-            for (caption, unit), value in zip(RESULTS, shown):
+            for caption, unit, value in example.results:
                 wanted = f"{caption} : {value}" + (f" {agreed(unit, value)}" if unit else "")
                 if not result_pattern(caption, value, unit).search(summaries[0]):
                     details.append(f"missing {wanted!r}")
@@ -380,8 +370,8 @@ def timed_out(*_):
 
 
 def main():
-    program, output = sys.argv[1], sys.argv[2]
-    debug = "--debug" in sys.argv[3:]
+    program, printer, output = sys.argv[1], sys.argv[2], sys.argv[3]
+    debug = "--debug" in sys.argv[4:]
     os.makedirs(output, exist_ok=True)
     for name in OUTPUT_FILES:  # an earlier run's
         if os.path.exists(os.path.join(output, name)):
@@ -393,7 +383,7 @@ def main():
         session = Session(workdir, output, debug)
         run = None
         try:
-            examples = worked_examples()
+            examples = worked_examples(printer)
             session.start_session_bus()
             session.start_window_manager()
             session.start_speech_dispatcher()

@@ -3,10 +3,14 @@
 // its item from the empty list; with "shown", the thirteen texts the window then shows,
 // tab-separated; with "keys", xdotool's commands, one a line, that enter the example from the
 // window's first focus along its focus order, then "click X Y", the OK button's centre in the
-// window's client area.
-//   print_worked_example <1-3>         ->   6 2 1 1 4 7
-//   print_worked_example <1-3> shown   ->   (1024x768)	3	12	...
-//   print_worked_example <1-3> keys    ->   type 6 / key Tab / type 2 / ... / click 464 520
+// window's client area; with "lists", each list's name, its Down presses and the item, one a line;
+// with "results", each result's caption, its unit in words and the text it shows, tab-separated,
+// one a line in the order the calculation gives them.
+//   print_worked_example <1-3>          ->   6 2 1 1 4 7
+//   print_worked_example <1-3> shown    ->   (1024x768)\t3\t12\t...
+//   print_worked_example <1-3> keys     ->   type 6 / key Tab / type 2 / ... / click 464 520
+//   print_worked_example <1-3> lists    ->   Combo1 1 2 / Combo3 1 XGA / ... / Combo6 7 1.8
+//   print_worked_example <1-3> results  ->   ... / Surface écran:\tmètres carrés\t12 / ...
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -63,18 +67,50 @@ bool PrintKeys(const solvanix_test::WorkedExample& example) {
   return true;
 }
 
+// Each list's name, the Down presses that choose the example's item from the empty list, and
+// the item.
+bool PrintLists(const solvanix_test::WorkedExample& example) {
+  const auto inputs = ui::layout::CalculationInputs();
+  for (std::size_t n = 0; n < inputs.size(); ++n) {
+    const ui::layout::ComboList* list = ListOf(inputs[n].index);
+    if (list == nullptr) continue;
+    const std::size_t position = ItemPosition(*list, example.inputs[n]);
+    if (position == list->items.size()) return false;
+    std::cout << inputs[n].Name() << ' ' << position + 1 << ' ' << example.inputs[n] << '\n';
+  }
+  return true;
+}
+
+void PrintResults(const solvanix_test::WorkedExample& example) {
+  for (const ui::layout::ResultBinding& binding : ui::layout::ResultBindings()) {
+    const ui::layout::ControlRef unit = binding.unitLabel;
+    std::cout << binding.captionLabel.Row().caption << '\t'
+              << (unit.Exists() ? unit.Row().spokenName : "") << '\t'
+              << example.shown.at(static_cast<std::size_t>(binding.id)) << '\n';
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool shown = argc == 3 && std::strcmp(argv[2], "shown") == 0;
-  const bool keys = argc == 3 && std::strcmp(argv[2], "keys") == 0;
-  const int number = argc == 2 || shown || keys ? std::atoi(argv[1]) : 0;
+  const char* mode = argc == 3 ? argv[2] : "";
+  const bool shown = std::strcmp(mode, "shown") == 0;
+  const bool keys = std::strcmp(mode, "keys") == 0;
+  const bool listsWanted = std::strcmp(mode, "lists") == 0;
+  const bool resultsWanted = std::strcmp(mode, "results") == 0;
+  const bool known = argc == 2 || shown || keys || listsWanted || resultsWanted;
+  const int number = known ? std::atoi(argv[1]) : 0;
   if (number < 1 || number > static_cast<int>(solvanix_test::kWorkedExamples.size())) {
     std::cerr << "usage: print_worked_example <1-" << solvanix_test::kWorkedExamples.size()
-              << "> [shown|keys]\n";
+              << "> [shown|keys|lists|results]\n";
     return 2;
   }
   const auto& example = solvanix_test::kWorkedExamples[static_cast<std::size_t>(number - 1)];
+  if (listsWanted) return PrintLists(example) ? 0 : 1;
+  if (resultsWanted) {
+    PrintResults(example);
+    return 0;
+  }
   if (shown) {
     const char* separator = "";
     for (const char* text : example.shown) std::cout << std::exchange(separator, "\t") << text;
