@@ -1,6 +1,7 @@
 """The page in real headless Chromium, driven with real key events and clicks."""
 import json
 import os
+import subprocess
 import sys
 import unittest
 
@@ -12,6 +13,7 @@ from browser import focused, keys, text
 
 VALUES = ["Label4", "Label1", "Label2"] + ["Label%d" % n for n in (23, 24, 25, 26, 27, 28, 30,
                                                                    29, 31, 32)]
+INPUTS = ["Text1", "Text2", "Combo1", "Combo3", "Combo5", "Combo6"]
 FOCUS_ORDER = ["Text1", "Text2", "Command1", "Picture1", "Picture2", "Combo1", "Combo3", "Combo5",
                "Combo6"]
 GOLDEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "golden")
@@ -138,6 +140,61 @@ class French(Page):
                 self.assertEqual((opened["title"], opened["text"], opened["icon"]), failure)
                 self.close(closing)
                 self.assertEqual(self.shown(), before)
+
+    def core_run(self):
+        """What the native core shows for the inputs as the page holds them, in the order of the
+        run (that of VALUES), with "!warning" where the warning comes and "!failure" at the end of
+        a run that fails."""
+        inputs = [text(self.driver, name) for name in INPUTS]
+        printer = os.path.join(browser.NATIVE, "tests", "web", "solvanix_core_printer")
+        printed = subprocess.run([printer], input="C\t" + "\t".join(inputs) + "\n",
+                                 capture_output=True, text=True, check=True).stdout
+        return printed.rstrip("\n").split("\t")[1:]
+
+    # At each box, the labels show what the run had shown before it and nothing after; a box that
+    # comes after another opens when the first closes; a command while a box is open, or another
+    # is to come, starts nothing.
+    def test_boxes_in_the_order_of_the_run_with_its_results_between(self):
+        titles = {"!warning": "Calculs \u00e9rron\u00e9s", "!failure": "Calcul impossible"}
+        no_matrix = [self.examples[0][2][0], 0] + self.examples[0][2][2:]
+        for downs, boxes in ((self.examples[0][2], ["!warning"]),
+                             (no_matrix, ["!warning", "!failure"])):
+            with self.subTest(boxes=boxes):
+                browser.load(self.driver)
+                browser.enter_example(self.driver, "2", "6", downs)
+                run = self.core_run()
+                self.assertEqual([t for t in run if t.startswith("!")], boxes)
+                keys(self.driver, Keys.ENTER)
+                for marker in boxes:
+                    before = [t for t in run[:run.index(marker)] if not t.startswith("!")]
+                    self.assertEqual(box(self.driver)["title"], titles[marker])
+                    self.assertEqual(self.shown(), before + [""] * (len(VALUES) - len(before)))
+                    # Another OK, the about box: neither starts while the run is not over.
+                    self.driver.execute_script("""
+                        document.getElementById('Command1').dispatchEvent(
+                            new MouseEvent('click', {bubbles: true}));
+                        document.getElementById('Version_1').dispatchEvent(
+                            new MouseEvent('click', {bubbles: true}));
+                        document.dispatchEvent(new KeyboardEvent('keydown', {key: 'F1'}));""")
+                    self.assertEqual(box(self.driver)["title"], titles[marker])
+                    if marker != boxes[-1]:
+                        self.close(Keys.ENTER)
+                # F1 the moment the last box closes, before its close event: the rest of the run
+                # comes first, then the about box.
+                self.driver.execute_script("""
+                    document.getElementById('MessageBoxOk').click();
+                    document.dispatchEvent(new KeyboardEvent('keydown', {key: 'F1'}));""")
+                self.assertEqual(box(self.driver)["title"], "SOLVANIX v1.64 Light")
+                shown = [t for t in run if not t.startswith("!")]
+                self.assertEqual(self.shown(), shown + [""] * (len(VALUES) - len(shown)))
+                self.close(Keys.ENTER)
+                self.assertIsNone(box(self.driver))
+                self.driver.execute_async_script("setTimeout(arguments[0], 100)")
+                summary = text(self.driver, "Announcement")
+                if "!failure" in boxes:
+                    self.assertEqual(summary, "")
+                else:
+                    self.assertTrue(summary.startswith("Calcul termin\u00e9."), summary)
 
     def close(self, closing):
         if closing is None:

@@ -19,9 +19,10 @@ class CommandWindow {
   virtual std::string InputText(std::size_t control) const = 0;
   // Writes a result into its label, visible before the calculation goes on.
   virtual void ShowResult(std::size_t label, const std::string& text) = 0;
-  // What a label shows now.
+  // What a label shows now, the writes a window holds back included.
   virtual std::string LabelText(std::size_t label) const = 0;
-  // A modal box; returns once the user has dismissed it.
+  // A modal box. Nothing the run does after it shows before the user has dismissed it: the
+  // window returns then, or returns at once and holds the run's later effects back till then.
   virtual void ShowMessage(const texts::Message& message) = 0;
   // The user's regional number format, read at every run.
   virtual blend::RegionalFormat Regional() const = 0;

@@ -80,25 +80,33 @@
     order[(from + (event.shiftKey ? order.length - 1 : 1)) % order.length].focus();
   });
 
+  // A command that leaves a box open goes on when the box closes, and may open another: the
+  // page takes no other command until the module says the last one is over. The box's close
+  // event comes a moment after the box has closed: the event or the next command, whichever
+  // comes first, lets the run go on, so that a command never overtakes the rest of the last one.
+  const box = byName("MessageBox");
+  const settle = () => {
+    if (busy && !box.open) busy = module._solvanix_box_closed() !== 0;
+  };
+  box.addEventListener("close", settle);
   const run = (command) => {
-    if (!ready || busy) return;
-    busy = true;
+    if (!ready) return;
+    settle();
+    if (busy) return;
     // Routes that fire no input event (setRangeText, a script) meet the rule before any read.
     for (const name of roles.dimensionBoxes) hold(byName(name));
-    // A run that waits for a box comes back as a promise; any other has ended already.
-    const running = module.ccall(command, null, [], []);
-    if (running instanceof Promise) {
-      running.finally(() => { busy = false; });
-    } else {
-      busy = false;
-    }
+    busy = module["_" + command]() !== 0;
   };
   const about = () => run("solvanix_about");
   byName(roles.calculate).addEventListener("click", () => run("solvanix_calculate"));
   for (const name of roles.about) byName(name).addEventListener("click", about);
 
-  // The module is decoded and compiled once the window has painted.
+  // The module's code is decoded, gunzipped by the browser and compiled once the window has
+  // painted.
   const start = () => {
+    const text = atob(byName("ModuleBinary").textContent);
+    const gzipped = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; ++i) gzipped[i] = text.charCodeAt(i);
     const config = {
       onRuntimeInitialized() {
         module = config;
@@ -107,18 +115,28 @@
         document.documentElement.dataset.ready = "";
       },
     };
-    SolvanixModule(config);  // eslint-disable-line no-undef
+    const unzipped = new Blob([gzipped]).stream().pipeThrough(new DecompressionStream("gzip"));
+    new Response(unzipped).arrayBuffer().then((wasmBinary) => {
+      config.wasmBinary = wasmBinary;
+      SolvanixModule(config);  // eslint-disable-line no-undef
+    });
   };
-  // A page that is not being drawn gets no animation frame: it starts a little later then.
+  // The module starts once the window's first paint is on the screen, so that decoding and
+  // compiling it holds nothing of that paint back. A page that is not drawn (a hidden tab) records
+  // no paint: it starts a second later then.
   let started = false;
   const startOnce = () => {
     if (started) return;
     started = true;
     start();
   };
-  // The module's script comes after this one: it is there once the document is parsed.
+  // The module's script and code come after this one: they are there once the document is parsed.
   document.addEventListener("DOMContentLoaded", () => {
-    requestAnimationFrame(() => setTimeout(startOnce));
-    setTimeout(startOnce, 100);
+    new PerformanceObserver((entries, observer) => {
+      if (!entries.getEntriesByName("first-contentful-paint").length) return;
+      observer.disconnect();
+      startOnce();
+    }).observe({type: "paint", buffered: true});
+    setTimeout(startOnce, 1000);
   });
 })();

@@ -4,6 +4,7 @@
 // WebAssembly module, so that the page is one file that asks for nothing over the network.
 //
 //   solvanix_page_generator <page.html> <banner.jpg> <icon.png> <behaviour.js> <module.js>
+//                           <module.wasm.gz>
 //   solvanix_page_generator --floor <floor.html>
 //
 // The floor page has the same boxes and captions and nothing else: no pictures, no program.
@@ -320,7 +321,8 @@ std::string AsScriptText(std::string text) {
 }
 
 std::string Page(bool floor, const std::string& banner, const std::string& icon,
-                 const std::string& behaviour, const std::string& module) {
+                 const std::string& behaviour, const std::string& module,
+                 const std::string& binary) {
   std::ostringstream page;
   page << "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n"
        << "<meta name=\"viewport\" content=\"width=" << Pixels(ui::layout::kClientWidthTwips)
@@ -355,6 +357,10 @@ std::string Page(bool floor, const std::string& banner, const std::string& icon,
          << "<script type=\"application/json\" id=\"Roles\">" << RolesJson() << "</script>\n"
          << "<script>" << AsScriptText(behaviour) << "</script>\n"
          << "<script>" << AsScriptText(module) << "</script>\n";
+    // The module's code, gzipped, in a data block: the parser only passes over it, and the page
+    // decodes it once it has painted.
+    page << "<script type=\"application/gzip\" id=\"ModuleBinary\">" << Base64(binary)
+         << "</script>\n";
   }
   page << "</body>\n</html>\n";
   return page.str();
@@ -369,15 +375,15 @@ int main(int argc, char** argv) {
     const char* output = nullptr;
     if (first == "--floor" && argc == 3) {
       output = argv[2];
-      page = Page(true, {}, {}, {}, {});
-    } else if (argc == 6) {
+      page = Page(true, {}, {}, {}, {}, {});
+    } else if (argc == 7) {
       output = argv[1];
-      page =
-          Page(false, ReadFile(argv[2]), ReadFile(argv[3]), ReadFile(argv[4]), ReadFile(argv[5]));
+      page = Page(false, ReadFile(argv[2]), ReadFile(argv[3]), ReadFile(argv[4]), ReadFile(argv[5]),
+                  ReadFile(argv[6]));
     } else {
       std::cerr << "usage: solvanix_page_generator <page.html> <banner.jpg> <icon.png> "
-                   "<behaviour.js> <module.js>\n       solvanix_page_generator --floor "
-                   "<floor.html>\n";
+                   "<behaviour.js> <module.js>\n                               <module.wasm.gz>\n"
+                   "       solvanix_page_generator --floor <floor.html>\n";
       return 2;
     }
     std::ofstream file(output, std::ios::binary);

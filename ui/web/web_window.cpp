@@ -2,9 +2,13 @@
 // elements carry the description's names, and the description's own flow runs over them.
 #include <emscripten.h>
 
+#include <array>
 #include <cstdlib>
+#include <deque>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "ui/description/calculate_command.h"
 #include "ui/description/keystroke_rules.h"
@@ -49,7 +53,8 @@ EM_JS(void, solvanix_measure_written, (), {
   written.forEach((label, i) => label.classList.toggle("nofit", wide[i]));
 });
 
-EM_ASYNC_JS(void, solvanix_show_message, (int warning, const char* title, const char* text), {
+// Opens the box and returns at once: the page calls solvanix_box_closed when it closes.
+EM_JS(void, solvanix_show_message, (int warning, const char* title, const char* text), {
   solvanix_measure_written();
   const box = document.getElementById("MessageBox");
   document.getElementById("MessageBoxTitle").textContent = UTF8ToString(title);
@@ -57,11 +62,8 @@ EM_ASYNC_JS(void, solvanix_show_message, (int warning, const char* title, const 
   box.querySelector(".warning").style.display = warning ? "" : "none";
   box.querySelector(".information").style.display = warning ? "none" : "";
   box.setAttribute("role", warning ? "alertdialog" : "dialog");
-  await new Promise((resolve) => {
-    box.addEventListener("close", resolve, {once: true});
-    box.showModal();
-    document.getElementById("MessageBoxOk").focus();
-  });
+  box.showModal();
+  document.getElementById("MessageBoxOk").focus();
 });
 
 EM_JS(char*, solvanix_decimal_separator, (), {
@@ -96,39 +98,124 @@ std::string Taken(char* text) {
 
 const char* NameOf(std::size_t control) { return layout::Controls()[control].name; }
 
+// The window over the page. A box does not block: it opens and the run goes on at once, but from
+// then on every effect of the run is queued instead of applied, and a label reads back what the
+// queue will have written, so that the run computes what it would have computed waiting. When
+// the box closes, the queue is replayed in order, and a queued box opens and pauses the replay
+// again until it closes: the user sees what a blocking box shows, in the same order.
 class PageCommandWindow : public CommandWindow {
  public:
+  // A command runs only when the last one is over, its boxes closed and its queue replayed.
+  bool Idle() const { return !boxOpen_; }
+
   std::string InputText(std::size_t control) const override {
     return Taken(solvanix_page_text(NameOf(control)));
   }
   void ShowResult(std::size_t label, const std::string& text) override {
+    if (boxOpen_) {
+      queued_.push_back({.kind = Effect::Kind::Result, .label = label, .text = text});
+      pending_[label] = text;
+      return;
+    }
     solvanix_show_result(NameOf(label), text.c_str());
   }
   std::string LabelText(std::size_t label) const override {
+    if (const auto& text = pending_[label]) return *text;
     return Taken(solvanix_page_text(NameOf(label)));
   }
   void ShowMessage(const texts::Message& message) override {
+    if (boxOpen_) {
+      queued_.push_back({.kind = Effect::Kind::Message, .message = message});
+      return;
+    }
+    Open(message);
+  }
+  blend::RegionalFormat Regional() const override { return {Taken(solvanix_decimal_separator())}; }
+  void Announce(const std::string& summary) override {
+    if (boxOpen_) {
+      queued_.push_back({.kind = Effect::Kind::Announcement, .text = summary});
+      return;
+    }
+    solvanix_announce(summary.c_str());
+  }
+
+  // The open box has closed: what the run did after it is applied, up to its next box if any.
+  void BoxClosed() {
+    if (!boxOpen_) return;
+    boxOpen_ = false;
+    while (!queued_.empty() && !boxOpen_) {
+      const Effect effect = std::move(queued_.front());
+      queued_.pop_front();
+      switch (effect.kind) {
+        case Effect::Kind::Result:
+          solvanix_show_result(NameOf(effect.label), effect.text.c_str());
+          break;
+        case Effect::Kind::Message:
+          Open(effect.message);
+          break;
+        case Effect::Kind::Announcement:
+          solvanix_announce(effect.text.c_str());
+          break;
+      }
+    }
+    if (boxOpen_) return;
+    pending_.fill(std::nullopt);
+    solvanix_measure_written();
+  }
+
+ private:
+  struct Effect {
+    enum class Kind { Result, Message, Announcement } kind;
+    std::size_t label = 0;
+    std::string text;
+    texts::Message message{};
+  };
+
+  void Open(const texts::Message& message) {
+    boxOpen_ = true;
     solvanix_show_message(message.icon == texts::MessageIcon::Warning ? 1 : 0, message.title,
                           message.text);
   }
-  blend::RegionalFormat Regional() const override { return {Taken(solvanix_decimal_separator())}; }
-  void Announce(const std::string& summary) override { solvanix_announce(summary.c_str()); }
+
+  bool boxOpen_ = false;
+  std::deque<Effect> queued_;
+  // What each label shows once the queue is replayed, where the queue writes it.
+  std::array<std::optional<std::string>, layout::kControlCount> pending_;
 };
+
+PageCommandWindow& Window() {
+  static PageCommandWindow window;
+  return window;
+}
 
 }  // namespace
 }  // namespace ui::web
 
+// Each command returns 1 when it left a box open, its run to go on once the box closes (the page
+// then calls solvanix_box_closed), 0 when it is over. A command while another is not over does
+// nothing.
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void solvanix_calculate() {
-  ui::web::PageCommandWindow window;
+EMSCRIPTEN_KEEPALIVE int solvanix_calculate() {
+  ui::web::PageCommandWindow& window = ui::web::Window();
+  if (!window.Idle()) return 1;
   ui::RunCalculateCommand(window);
+  if (!window.Idle()) return 1;
   solvanix_measure_written();
+  return 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void solvanix_about() {
-  ui::web::PageCommandWindow window;
+EMSCRIPTEN_KEEPALIVE int solvanix_about() {
+  ui::web::PageCommandWindow& window = ui::web::Window();
+  if (!window.Idle()) return 1;
   window.ShowMessage(ui::texts::kAbout);
+  return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE int solvanix_box_closed() {
+  ui::web::PageCommandWindow& window = ui::web::Window();
+  window.BoxClosed();
+  return window.Idle() ? 0 : 1;
 }
 
 // The character a dimension box holds for the typed code point.
