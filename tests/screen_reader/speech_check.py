@@ -36,7 +36,7 @@ class WorkedExample:
         def printed(mode):
             lines = subprocess.run([printer, str(number), mode], check=True, text=True,
                                    capture_output=True).stdout.splitlines()
-            return [line.split("\t") if "\t" in line else line.split(" ") for line in lines]
+            return [line.split("\t") for line in lines]
 
         self.name = f"example {number}"
         self.dimensions = subprocess.run([printer, str(number)], check=True, text=True,

@@ -3,13 +3,13 @@
 // its item from the empty list; with "shown", the thirteen texts the window then shows,
 // tab-separated; with "keys", xdotool's commands, one a line, that enter the example from the
 // window's first focus along its focus order, then "click X Y", the OK button's centre in the
-// window's client area; with "lists", each list's name, its Down presses and the item, one a line;
-// with "results", each result's caption, its unit in words and the text it shows, tab-separated,
-// one a line in the order the calculation gives them.
+// window's client area; with "lists", each list's name, its Down presses and the item,
+// tab-separated, one a line; with "results", each result's caption, its unit in words and the text
+// it shows, tab-separated, one a line in the order the calculation gives them.
 //   print_worked_example <1-3>          ->   6 2 1 1 4 7
 //   print_worked_example <1-3> shown    ->   (1024x768)\t3\t12\t...
 //   print_worked_example <1-3> keys     ->   type 6 / key Tab / type 2 / ... / click 464 520
-//   print_worked_example <1-3> lists    ->   Combo1 1 2 / Combo3 1 XGA / ... / Combo6 7 1.8
+//   print_worked_example <1-3> lists    ->   Combo1\t1\t2 / ... / Combo6\t7\t1.8
 //   print_worked_example <1-3> results  ->   ... / Surface écran:\tmètres carrés\t12 / ...
 #include <cstdlib>
 #include <cstring>
@@ -76,7 +76,7 @@ bool PrintLists(const solvanix_test::WorkedExample& example) {
     if (list == nullptr) continue;
     const std::size_t position = ItemPosition(*list, example.inputs[n]);
     if (position == list->items.size()) return false;
-    std::cout << inputs[n].Name() << ' ' << position + 1 << ' ' << example.inputs[n] << '\n';
+    std::cout << inputs[n].Name() << '\t' << position + 1 << '\t' << example.inputs[n] << '\n';
   }
   return true;
 }
