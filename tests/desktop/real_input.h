@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QTest>
 
+#include <optional>
+
 #include "tests/ui/window_fixture.h"
 
 namespace solvanix_test {
@@ -23,13 +25,14 @@ class RealInput : public WindowTest {
     QTest::qWait(150);  // the events come back through the X server
   }
 
-  static void MoveTo(const QWidget* widget) {
-    const QPoint where = widget->mapToGlobal(widget->rect().center());
+  // To `at` in the widget, its centre unless given.
+  static void MoveTo(const QWidget* widget, std::optional<QPoint> at = {}) {
+    const QPoint where = widget->mapToGlobal(at.value_or(widget->rect().center()));
     XDo({"mousemove", QString::number(where.x()), QString::number(where.y())});
   }
 
-  static void Click(const QWidget* widget, int button = 1) {
-    MoveTo(widget);
+  static void Click(const QWidget* widget, int button = 1, std::optional<QPoint> at = {}) {
+    MoveTo(widget, at);
     XDo({"click", QString::number(button)});
   }
 

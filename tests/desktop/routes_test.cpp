@@ -1,7 +1,8 @@
 // Every way a user or another program puts text into the inputs, through the X server: the
 // context menu by the right button and the Menu key, Delete and Shift+Delete on part of a list's
-// text, pastes of characters that look like others, undo after a comma, F1. After all of them, OK
-// shows what the core computes from what the controls show.
+// text, pastes of characters that look like others, undo after a comma (typed, pasted, or pasted
+// from the box's menu), F1. After all of them, OK shows what the core computes from what the
+// controls show.
 #include <QAccessible>
 #include <QAccessibleEditableTextInterface>
 #include <QMenu>
@@ -118,6 +119,19 @@ TEST_F(Routes, DimensionBoxesHoldWhatTheRuleReads) {
   EXPECT_EQ(height->text(), QStringLiteral("2.5"));
   XDo({"key", "ctrl+z"});
   EXPECT_NE(height->text(), QStringLiteral("2.5")) << "pasted";
+  // Coller, chosen with the mouse in the box's own menu.
+  Offer("clipboard", "4,5");
+  XDo({"key", "ctrl+a"});
+  Click(height, 3);
+  QTest::qWait(200);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+  ASSERT_NE(paste, nullptr);
+  Click(menu, 1, menu->actionGeometry(paste).center());
+  EXPECT_EQ(height->text(), QStringLiteral("4.5"));
+  XDo({"key", "ctrl+z"});
+  EXPECT_NE(height->text(), QStringLiteral("4.5")) << "pasted from the menu";
 }
 
 TEST_F(Routes, F1OpensTheAboutBox) {

@@ -3,16 +3,22 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyleHints>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -64,6 +70,70 @@ bool DiscardedInPopup(const QKeyEvent* key) {
     default:
       return !key->text().isEmpty();
   }
+}
+
+// One command of a dimension box's context menu, in the menu's order. The text is Qt's own, read
+// through its French translation; the name is the command's icon name, by which it is found.
+struct EditCommand {
+  const char* name;
+  const char* text;  // Qt's text for it, in its QLineEdit context
+  QKeySequence::StandardKey key;
+  bool separatorBefore;
+};
+
+constexpr EditCommand kEditCommands[] = {
+    {"edit-undo", "&Undo", QKeySequence::Undo, false},
+    {"edit-redo", "&Redo", QKeySequence::Redo, false},
+    {"edit-cut", "Cu&t", QKeySequence::Cut, true},
+    {"edit-copy", "&Copy", QKeySequence::Copy, false},
+    {"edit-paste", "&Paste", QKeySequence::Paste, false},
+    {"edit-delete", "Delete", QKeySequence::UnknownKey, false},
+    {"select-all", "Select All", QKeySequence::SelectAll, true},
+};
+
+QAction* AddCommand(QMenu* menu, const EditCommand& command) {
+  if (command.separatorBefore) menu->addSeparator();
+  QString text = QCoreApplication::translate("QLineEdit", command.text);
+  if (command.key != QKeySequence::UnknownKey &&
+      QGuiApplication::styleHints()->showShortcutsInContextMenus()) {
+    text += QLatin1Char('\t') + QKeySequence(command.key).toString(QKeySequence::NativeText);
+  }
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QLatin1String(command.name));
+  const QString icon = QLatin1String(command.name);
+  if (QIcon::hasThemeIcon(icon)) action->setIcon(QIcon::fromTheme(icon));
+  return action;
+}
+
+// The box's context menu, as Qt's own, except that Coller pastes the text as the box holds it,
+// as Ctrl+V does, so that the paste stays one step of the undo history.
+QMenu* EditMenu(QLineEdit* box, const std::function<void(const QString&)>& insertHeld) {
+  auto* menu = new QMenu(box);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const bool editable = !box->isReadOnly();
+  const bool selected = box->hasSelectedText();
+  const QString pasted = QGuiApplication::clipboard()->text();
+  struct Wiring {
+    bool enabled;
+    std::function<void()> run;
+  };
+  const Wiring wiring[] = {
+      {editable && box->isUndoAvailable(), [box] { box->undo(); }},
+      {editable && box->isRedoAvailable(), [box] { box->redo(); }},
+      {editable && selected, [box] { box->cut(); }},
+      {selected, [box] { box->copy(); }},
+      {editable && !pasted.isEmpty(),
+       [insertHeld] { insertHeld(QGuiApplication::clipboard()->text()); }},
+      {editable && selected, [box] { box->del(); }},
+      {!box->text().isEmpty() && box->selectedText() != box->text(), [box] { box->selectAll(); }},
+  };
+  static_assert(std::size(wiring) == std::size(kEditCommands));
+  for (std::size_t i = 0; i < std::size(kEditCommands); ++i) {
+    QAction* action = AddCommand(menu, kEditCommands[i]);
+    action->setEnabled(wiring[i].enabled);
+    QObject::connect(action, &QAction::triggered, box, wiring[i].run);
+  }
+  return menu;
 }
 
 }  // namespace
@@ -139,6 +209,9 @@ bool DimensionBoxFilter::eventFilter(QObject* watched, QEvent* event) {
       box->update();
       return true;
     }
+    case QEvent::ContextMenu:
+      EditMenu(box, insertHeld)->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
     default:
       break;
   }

@@ -26,7 +26,8 @@ class DecimalPointValidator : public QValidator {
 
 // Installed on a dimension box by Guard(). Typed, composed, pasted and dropped text arrives
 // already as the box holds it, so that the edit stays one step of the box's undo history: the
-// validator's own change would clear that history.
+// validator's own change would clear that history. The box's context menu is Qt's, in Qt's
+// words, but its Coller pastes as Ctrl+V does.
 class DimensionBoxFilter : public QObject {
  public:
   using QObject::QObject;
@@ -41,8 +42,8 @@ class DimensionBoxFilter : public QObject {
 // paste shortcuts, a middle click and the input method. Tab and Backtab still move the focus,
 // and keys without a character (arrows, Page Up/Down, F4) keep their usual effect. Delete, with
 // any modifier, clears the whole field when part of it is selected and does nothing otherwise.
-// The context menu offers only Copier and Tout sélectionner. In the open popup, Enter and
-// Escape still choose and close. The mouse wheel changes a list only while it has the focus.
+// There is no context menu: it would offer to paste, cut, delete or undo. In the open popup, Enter
+// and Escape still choose and close. The mouse wheel changes a list only while it has the focus.
 // Under all of these, the field's text is guarded itself: a text that is neither an item nor
 // empty is replaced at once by the one before, and the chosen item follows the field.
 class ListKeystrokeFilter : public QObject {
