@@ -51,6 +51,10 @@ def ax_nodes(driver, inside=None):
             if not n.get("ignored") and (inside is None or within(n))]
 
 
+def with_control(driver, key):
+    ActionChains(driver).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL).perform()
+
+
 class Page(unittest.TestCase):
     language = "fr-FR"
 
@@ -238,6 +242,23 @@ class French(Page):
                     self.driver.execute_script("arguments[0].value = arguments[1]", element,
                                                script)
                 self.assertEqual(text(self.driver, name), held)
+        # A comma typed or pasted becomes a point, and undo still takes the whole edit back.
+        self.driver.execute_cdp_cmd("Browser.grantPermissions",
+                                    {"permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        for route in ("typed", "pasted"):
+            with self.subTest(undo=route):
+                element = self.driver.find_element("id", "Text2")
+                element.clear()
+                element.click()
+                if route == "typed":
+                    keys(self.driver, "3,5")
+                else:
+                    self.driver.execute_async_script(
+                        "navigator.clipboard.writeText('3,5').then(arguments[0])")
+                    with_control(self.driver, "v")
+                self.assertEqual(text(self.driver, "Text2"), "3.5")
+                with_control(self.driver, "z")
+                self.assertEqual(text(self.driver, "Text2"), "")
         lists = [  # (list, keys, what it shows)
             ("Combo1", ["2", "a", Keys.BACKSPACE, Keys.SPACE], ""),
             ("Combo6", [Keys.ARROW_DOWN] * 3 + [Keys.ARROW_UP], "0.73"),

@@ -36,6 +36,18 @@
       get() { return valueOf.get.call(this); },
       set(text) { valueOf.set.call(this, held(String(text)).slice(0, this.maxLength)); },
     });
+    // Typed and pasted text goes in already as the box holds it, as one edit that undo takes
+    // back; setting the value afterwards would leave nothing to undo.
+    box.addEventListener("beforeinput", (event) => {
+      if (!["insertText", "insertFromPaste", "insertReplacementText"].includes(event.inputType)) {
+        return;
+      }
+      const data = event.data ?? event.dataTransfer?.getData("text/plain") ?? "";
+      const kept = held(data);
+      if (kept === data) return;
+      event.preventDefault();
+      document.execCommand("insertText", false, kept);
+    });
     box.addEventListener("input", (event) => { if (!event.isComposing) hold(box); });
     box.addEventListener("compositionend", () => hold(box));
   }
