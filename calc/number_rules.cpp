@@ -10,9 +10,12 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <version>
 
+#if !defined(__cpp_lib_to_chars)
 #include <fmt/compile.h>
 #include <fmt/format.h>
+#endif
 
 #if SOLVANIX_HAVE_FAST_FLOAT
 #include <fast_float/fast_float.h>
@@ -325,9 +328,9 @@ struct SignificantDigits {
   int exponent = 0;
 };
 
-// Reads what fmt writes for a positive double, in fixed ("1234.5", "0.00012") or exponent form
-// ("1.25e+22"): its significant digits, trailing zeros dropped, and the decimal exponent of the
-// first.
+// Reads what WriteDigits writes for a positive double, in fixed ("1234.5", "0.00012") or
+// exponent form ("1.25e+22"): its significant digits, trailing zeros dropped, and the decimal
+// exponent of the first.
 void TakeDigits(const char* first, const char* last, SignificantDigits& out) {
   out.count = 0;
   int read = 0;          // digits read, leading zeros included
@@ -374,6 +377,23 @@ bool TakeHundredths(double magnitude, SignificantDigits& out) {
   return true;
 }
 
+// The double's shortest round-trip digits, or its exact value rounded to 15 significant digits,
+// in fixed or exponent form. Both are exact whichever writes them: the C++ library's to_chars
+// where it has one for doubles, being the quicker, and fmt elsewhere (WebAssembly).
+template <std::size_t N>
+const char* WriteDigits(double magnitude, std::array<char, N>& buffer, bool fifteen) {
+#if defined(__cpp_lib_to_chars)
+  const auto written = fifteen ? std::to_chars(buffer.data(), buffer.data() + N, magnitude,
+                                               std::chars_format::scientific, 14)
+                               : std::to_chars(buffer.data(), buffer.data() + N, magnitude,
+                                               std::chars_format::scientific);
+  return written.ptr;
+#else
+  return fifteen ? fmt::format_to_n(buffer.data(), N, FMT_COMPILE("{:.14e}"), magnitude).out
+                 : fmt::format_to_n(buffer.data(), N, FMT_COMPILE("{}"), magnitude).out;
+#endif
+}
+
 SignificantDigits ToFifteenDigits(double magnitude) {
   SignificantDigits out;
   if (TakeHundredths(magnitude, out)) {
@@ -384,11 +404,9 @@ SignificantDigits ToFifteenDigits(double magnitude) {
   // Shortest round-trip digits first: when they are 15 or fewer they are exactly what rounding
   // the double's exact value to 15 digits gives, since a normal double's spacing is finer than
   // that. Subnormals carry fewer bits and always take the exact 15-digit rounding.
-  auto written = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{}"), magnitude);
-  TakeDigits(buffer.data(), written.out, out);
+  TakeDigits(buffer.data(), WriteDigits(magnitude, buffer, false), out);
   if (out.count > 15 || magnitude < std::numeric_limits<double>::min()) {
-    written = fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.14e}"), magnitude);
-    TakeDigits(buffer.data(), written.out, out);
+    TakeDigits(buffer.data(), WriteDigits(magnitude, buffer, true), out);
   }
   return out;
 }
